@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+// A Windows-1252 INI file. Writing a value keeps every other line of the file as it was
+// (comments, unknown sections, line endings); keys such as "Rigo 1" are written as they stand.
+// Section and key names compare without regard to case and surrounding blanks.
+class IniFile {
+public:
+    // A missing file reads as empty; an existing file that cannot be read raises
+    // StorageError::CannotOpen.
+    static IniFile load(const QString& path);
+    static IniFile parse(QByteArrayView bytes);
+
+    // Trimmed value; a missing section or key gives defaultValue.
+    QString value(const QString& section, const QString& key,
+                  const QString& defaultValue = QString()) const;
+    void setValue(const QString& section, const QString& key, const QString& value);
+
+    QByteArray toBytes() const;
+    // Replaces the file atomically (temporary file, then rename): a failure leaves the old
+    // file whole and raises StorageError::CannotOpen.
+    void save(const QString& path) const;
+
+private:
+    QStringList lines_; // without line ends
+    QString lineEnd_ = QStringLiteral("\r\n");
+};

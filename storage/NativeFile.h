@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The few operating-system calls of the program's files: open without truncating,
+// positioned reads and writes, flush to disk and a bounded exclusive lock on one byte
+// far past any data (readers of other programs are never blocked by it).
+// POSIX and Windows branches live in NativeFile.cpp.
+class NativeFile {
+public:
+    NativeFile() = default;
+    ~NativeFile();
+    NativeFile(const NativeFile&) = delete;
+    NativeFile& operator=(const NativeFile&) = delete;
+
+    void openOrCreate(const QString& path); // StorageError::CannotOpen
+    void close();
+    bool isOpen() const;
+
+    qint64 size() const;
+    qint64 readAt(qint64 offset, char* data, qint64 length) const; // bytes read; short at end
+    void writeAt(qint64 offset, const char* data, qint64 length);  // all bytes or StorageError
+    void flushToDisk();
+
+    void lockForWriting(); // waits at most lockTimeoutMs(), then StorageError::LockTimeout
+    void unlock();
+
+    static int lockTimeoutMs();
+    static void setLockTimeoutMsForTests(int ms); // 0 restores the default
+
+private:
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    int fd_ = -1;
+#endif
+    bool locked_ = false;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Every archive, settings file, photo and attachment lives in the folder of the executable.
+QString programFolder();
+
+// The full path of a file of the program folder, built afresh at every call.
+QString programFile(const QString& name);
+
+// Tests point the program folder at a temporary directory; an empty path restores the default.
+void setProgramFolderForTests(const QString& path);

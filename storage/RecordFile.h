@@ -1,0 +1,62 @@
+#pragma once
+
+#include "storage/NativeFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A file of fixed-size records without header, addressed by 0-based indices
+// (the screens speak of 1-based positions: position = index + 1).
+// Every writer takes an exclusive lock, writes the whole record and flushes it to disk,
+// so two copies of the program sharing a folder never write the same position.
+class RawRecordFile {
+public:
+    explicit RawRecordFile(int recordSize);
+    ~RawRecordFile();
+    RawRecordFile(const RawRecordFile&) = delete;
+    RawRecordFile& operator=(const RawRecordFile&) = delete;
+
+    // Opens for reading and writing; a missing file is created empty, an existing file
+    // that cannot be opened for writing is reported (StorageError::CannotOpen), never replaced.
+    void openOrCreate(const QString& path);
+    void close();
+
+    qint64 count() const; // whole records only; an incomplete trailing record is ignored
+    void seek(qint64 index);
+    qint64 position() const;
+    bool atEnd() const;
+
+    QByteArray readBytes();                       // the record at position(), then advances
+    void writeBytes(const QByteArray& record);    // overwrites at position(), then advances
+    qint64 appendBytes(const QByteArray& record); // returns the new record's 1-based position
+
+    int recordSize() const { return recordSize_; }
+
+private:
+    void fillReadBuffer(qint64 index);
+
+    int recordSize_;
+    NativeFile file_;
+    qint64 position_ = 0;
+    QByteArray readBuffer_; // whole records read ahead, starting at bufferStart_
+    qint64 bufferStart_ = 0;
+};
+
+// Typed view: Record provides Size, toBytes() and fromBytes().
+template <class Record> class RecordFile {
+public:
+    RecordFile() : file_(Record::Size) {}
+
+    void openOrCreate(const QString& path) { file_.openOrCreate(path); }
+    void close() { file_.close(); }
+    qint64 count() const { return file_.count(); }
+    void seek(qint64 index) { file_.seek(index); }
+    qint64 position() const { return file_.position(); }
+    bool atEnd() const { return file_.atEnd(); }
+    Record read() { return Record::fromBytes(file_.readBytes()); }
+    void write(const Record& record) { file_.writeBytes(record.toBytes()); }
+    qint64 append(const Record& record) { return file_.appendBytes(record.toBytes()); }
+
+private:
+    RawRecordFile file_;
+};
