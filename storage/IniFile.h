@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // A Windows-1252 INI file. Writing a value keeps every other line of the file as it was
 // (comments, unknown sections, line endings); keys such as "Rigo 1" are written as they stand.
@@ -26,6 +27,13 @@ public:
     void save(const QString& path) const;
 
 private:
-    QStringList lines_; // without line ends
-    QString lineEnd_ = QStringLiteral("\r\n");
+    qsizetype findKeyLine(const QString& section, const QString& key) const;
+    qsizetype lineAfterSectionKeys(const QString& section) const;
+    void insertLine(qsizetype at, const QString& line);
+
+    enum class LineEnd : char { None, Lf, Cr, CrLf };
+
+    QStringList lines_;                  // without line ends
+    std::vector<LineEnd> lineEnds_;      // each line's own; None only for a last line without one
+    LineEnd newLineEnd_ = LineEnd::CrLf; // for new lines: the file's first line end
 };

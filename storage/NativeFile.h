@@ -30,6 +30,8 @@ public:
     static void setLockTimeoutMsForTests(int ms); // 0 restores the default
 
 private:
+    bool tryLock(); // false while another open file holds the lock
+
 #ifdef _WIN32
     void* handle_ = nullptr;
 #else

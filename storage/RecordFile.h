@@ -34,6 +34,8 @@ public:
 
 private:
     void fillReadBuffer(qint64 index);
+    bool bufferHolds(qint64 index) const;
+    void checkSize(const QByteArray& record) const;
 
     int recordSize_;
     NativeFile file_;

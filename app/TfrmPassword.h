@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/ScreenKinds.h"
+
+class QLineEdit;
+class QPushButton;
+
+// The login screen, the program's main window: only a correct password leads on.
+class TfrmPassword : public PersistentScreen {
+    Q_OBJECT
+public:
+    TfrmPassword();
+
+    // Back from the change of password: an empty field, ready for a new attempt.
+    void clearPassword();
+
+    QLineEdit* txtPassword;
+    QPushButton* cmdOK;
+    QPushButton* cmdEsci;
+    QPushButton* btnCambiaPassword;
+
+protected:
+    void onShow() override;
+    void closeStep() override;
+
+private:
+    void updateOkButton();
+    void submit();
+};

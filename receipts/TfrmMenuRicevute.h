@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/ScreenKinds.h"
+
+// The receipts menu. Its return-to marker says which screen its closing shows:
+// "avvio" the main menu, "ricevute" the receipt editor, "statistiche" the statistics.
+class TfrmMenuRicevute : public PersistentScreen {
+    Q_OBJECT
+public:
+    TfrmMenuRicevute();
+
+    // Closes the menu towards the screen the marker names.
+    void closeTowards(const QString& marker);
+    QString returnTo() const { return returnTo_; }
+
+protected:
+    void onShow() override;
+    void closeStep() override;
+
+private:
+    QString returnTo_;
+};

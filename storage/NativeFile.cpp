@@ -1,0 +1,312 @@
+#include "storage/NativeFile.h"
+
+#include "storage/StorageError.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#ifdef _WIN32
+#define NOMINMAX
+#include <QDir>
+#include <algorithm>
+#include <windows.h>
+#else
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int defaultLockTimeoutMs = 5000;
+constexpr int lockRetryPauseMs = 10;
+int lockTimeoutForTests = 0;
+
+// Far past any data, so readers of other programs never meet the lock.
+constexpr qint64 lockOffset = qint64(1) << 62;
+
+[[noreturn]] void fail(StorageError::Kind kind, const QString& what, const QString& reason) {
+    throw StorageError(kind, what + QStringLiteral(": ") + reason);
+}
+
+} // namespace
+
+NativeFile::~NativeFile() {
+    close();
+}
+
+int NativeFile::lockTimeoutMs() {
+    return lockTimeoutForTests > 0 ? lockTimeoutForTests : defaultLockTimeoutMs;
+}
+
+void NativeFile::setLockTimeoutMsForTests(int ms) {
+    lockTimeoutForTests = ms;
+}
+
+void NativeFile::lockForWriting() {
+    QElapsedTimer waited;
+    waited.start();
+    while (!tryLock()) {
+        if (waited.elapsed() >= lockTimeoutMs())
+            fail(StorageError::Kind::LockTimeout, QStringLiteral("lock"),
+                 QStringLiteral("the file is busy"));
+        QThread::msleep(lockRetryPauseMs);
+    }
+    locked_ = true;
+}
+
+#ifdef _WIN32
+
+namespace {
+
+HANDLE handleOf(void* handle) {
+    return static_cast<HANDLE>(handle);
+}
+
+QString lastError() {
+    return QString::number(GetLastError());
+}
+
+OVERLAPPED overlappedAt(qint64 offset) {
+    OVERLAPPED overlapped{};
+    overlapped.Offset = DWORD(offset & 0xFFFFFFFF);
+    overlapped.OffsetHigh = DWORD(offset >> 32);
+    return overlapped;
+}
+
+HANDLE openShared(const wchar_t* name, DWORD disposition) {
+    return CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
+
+void NativeFile::openOrCreate(const QString& path) {
+    close();
+    const QString nativePath = QDir::toNativeSeparators(path);
+    const auto name = reinterpret_cast<const wchar_t*>(nativePath.utf16());
+    HANDLE handle = openShared(name, OPEN_EXISTING);
+    if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND) {
+        handle = openShared(name, CREATE_NEW);
+        if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS)
+            handle = openShared(name, OPEN_EXISTING);
+    }
+    if (handle == INVALID_HANDLE_VALUE)
+        fail(StorageError::Kind::CannotOpen, path, lastError());
+    handle_ = handle;
+}
+
+void NativeFile::close() {
+    if (!isOpen())
+        return;
+    unlock();
+    CloseHandle(handleOf(handle_));
+    handle_ = nullptr;
+}
+
+bool NativeFile::isOpen() const {
+    return handle_ != nullptr;
+}
+
+qint64 NativeFile::size() const {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handleOf(handle_), &size))
+        fail(StorageError::Kind::ReadWrite, QStringLiteral("size"), lastError());
+    return size.QuadPart;
+}
+
+qint64 NativeFile::readAt(qint64 offset, char* data, qint64 length) const {
+    qint64 done = 0;
+    while (done < length) {
+        OVERLAPPED at = overlappedAt(offset + done);
+        const DWORD wanted = DWORD(std::min<qint64>(length - done, 1 << 30));
+        DWORD got = 0;
+        if (!ReadFile(handleOf(handle_), data + done, wanted, &got, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            fail(StorageError::Kind::ReadWrite, QStringLiteral("read"), lastError());
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+void NativeFile::writeAt(qint64 offset, const char* data, qint64 length) {
+    qint64 done = 0;
+    while (done < length) {
+        OVERLAPPED at = overlappedAt(offset + done);
+        const DWORD wanted = DWORD(std::min<qint64>(length - done, 1 << 30));
+        DWORD written = 0;
+        if (!WriteFile(handleOf(handle_), data + done, wanted, &written, &at) || written == 0)
+            fail(StorageError::Kind::ReadWrite, QStringLiteral("write"), lastError());
+        done += written;
+    }
+}
+
+void NativeFile::flushToDisk() {
+    if (!FlushFileBuffers(handleOf(handle_)))
+        fail(StorageError::Kind::ReadWrite, QStringLiteral("flush"), lastError());
+}
+
+bool NativeFile::tryLock() {
+    OVERLAPPED at = overlappedAt(lockOffset);
+    if (LockFileEx(handleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                   &at))
+        return true;
+    if (GetLastError() != ERROR_LOCK_VIOLATION)
+        fail(StorageError::Kind::ReadWrite, QStringLiteral("lock"), lastError());
+    return false;
+}
+
+void NativeFile::unlock() {
+    if (!locked_)
+        return;
+    OVERLAPPED at = overlappedAt(lockOffset);
+    UnlockFileEx(handleOf(handle_), 0, 1, 0, &at);
+    locked_ = false;
+}
+
+#else
+
+namespace {
+
+QString lastError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+int openReadWrite(const QByteArray& name, int extraFlags) {
+    int fd;
+    do {
+        fd = ::open(name.constData(), O_RDWR | O_CLOEXEC | extraFlags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// An existing file is opened as it is; only a missing one is created, so a file that
+// cannot be opened for writing is reported and never replaced.
+int openOrCreateFile(const QByteArray& name) {
+    int fd = openReadWrite(name, 0);
+    for (int attempt = 0; fd < 0 && errno == ENOENT && attempt < 3; ++attempt) {
+        fd = openReadWrite(name, O_CREAT | O_EXCL);
+        if (fd < 0 && errno == EEXIST)
+            fd = openReadWrite(name, 0); // another copy created it meanwhile
+    }
+    return fd;
+}
+
+struct flock lockRange(short type) {
+    struct flock range {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    range.l_start = lockOffset;
+    range.l_len = 1;
+    return range;
+}
+
+// Open-file-description locks belong to this open file only; classic locks are the
+// fallback where the kernel lacks them (they are dropped by any close() of the file in
+// the process).
+int setLock(int fd, short type) {
+    struct flock range = lockRange(type);
+    int result;
+#ifdef F_OFD_SETLK
+    do {
+        result = ::fcntl(fd, F_OFD_SETLK, &range);
+    } while (result < 0 && errno == EINTR);
+    if (result == 0 || errno != EINVAL)
+        return result;
+    range = lockRange(type);
+#endif
+    do {
+        result = ::fcntl(fd, F_SETLK, &range);
+    } while (result < 0 && errno == EINTR);
+    return result;
+}
+
+} // namespace
+
+void NativeFile::openOrCreate(const QString& path) {
+    close();
+    fd_ = openOrCreateFile(QFile::encodeName(path));
+    if (fd_ < 0)
+        fail(StorageError::Kind::CannotOpen, path, lastError());
+}
+
+void NativeFile::close() {
+    if (!isOpen())
+        return;
+    unlock();
+    ::close(fd_);
+    fd_ = -1;
+}
+
+bool NativeFile::isOpen() const {
+    return fd_ >= 0;
+}
+
+qint64 NativeFile::size() const {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0)
+        fail(StorageError::Kind::ReadWrite, QStringLiteral("size"), lastError());
+    return status.st_size;
+}
+
+qint64 NativeFile::readAt(qint64 offset, char* data, qint64 length) const {
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t got = ::pread(fd_, data + done, size_t(length - done), off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail(StorageError::Kind::ReadWrite, QStringLiteral("read"), lastError());
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+void NativeFile::writeAt(qint64 offset, const char* data, qint64 length) {
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t written =
+            ::pwrite(fd_, data + done, size_t(length - done), off_t(offset + done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            fail(StorageError::Kind::ReadWrite, QStringLiteral("write"),
+                 written < 0 ? lastError() : QStringLiteral("nothing written"));
+        done += written;
+    }
+}
+
+void NativeFile::flushToDisk() {
+    int result;
+    do {
+        result = ::fdatasync(fd_);
+    } while (result < 0 && errno == EINTR);
+    if (result != 0)
+        fail(StorageError::Kind::ReadWrite, QStringLiteral("flush"), lastError());
+}
+
+bool NativeFile::tryLock() {
+    if (setLock(fd_, F_WRLCK) == 0)
+        return true;
+    if (errno != EAGAIN && errno != EACCES)
+        fail(StorageError::Kind::ReadWrite, QStringLiteral("lock"), lastError());
+    return false;
+}
+
+void NativeFile::unlock() {
+    if (!locked_)
+        return;
+    setLock(fd_, F_UNLCK);
+    locked_ = false;
+}
+
+#endif

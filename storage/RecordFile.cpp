@@ -1,0 +1,116 @@
+#include "storage/RecordFile.h"
+
+#include "storage/StorageError.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 readBlockBytes = 256 * 1024;
+
+// Holds the write lock for one write; released also when the write throws.
+class WriteLock {
+public:
+    explicit WriteLock(NativeFile& file) : file_(file) { file_.lockForWriting(); }
+    ~WriteLock() { file_.unlock(); }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+private:
+    NativeFile& file_;
+};
+
+[[noreturn]] void failReadWrite(const QString& reason) {
+    throw StorageError(StorageError::Kind::ReadWrite, reason);
+}
+
+} // namespace
+
+RawRecordFile::RawRecordFile(int recordSize) : recordSize_(recordSize) {}
+
+RawRecordFile::~RawRecordFile() = default;
+
+void RawRecordFile::openOrCreate(const QString& path) {
+    readBuffer_.clear();
+    position_ = 0;
+    file_.openOrCreate(path);
+}
+
+void RawRecordFile::close() {
+    readBuffer_.clear();
+    file_.close();
+}
+
+qint64 RawRecordFile::count() const {
+    return file_.size() / recordSize_;
+}
+
+void RawRecordFile::seek(qint64 index) {
+    position_ = index;
+}
+
+qint64 RawRecordFile::position() const {
+    return position_;
+}
+
+bool RawRecordFile::atEnd() const {
+    // A record already read ahead exists: records are never removed, so no size query.
+    return !bufferHolds(position_) && position_ >= count();
+}
+
+QByteArray RawRecordFile::readBytes() {
+    if (position_ < 0)
+        failReadWrite(QStringLiteral("no record at index %1").arg(position_));
+    if (!bufferHolds(position_))
+        fillReadBuffer(position_);
+    if (!bufferHolds(position_))
+        failReadWrite(QStringLiteral("no record at index %1").arg(position_));
+    const qint64 offset = (position_ - bufferStart_) * recordSize_;
+    ++position_;
+    return readBuffer_.mid(offset, recordSize_);
+}
+
+void RawRecordFile::writeBytes(const QByteArray& record) {
+    checkSize(record);
+    readBuffer_.clear();
+    WriteLock lock(file_);
+    if (position_ < 0 || position_ > count())
+        failReadWrite(QStringLiteral("cannot write at index %1").arg(position_));
+    file_.writeAt(position_ * recordSize_, record.constData(), recordSize_);
+    file_.flushToDisk();
+    ++position_;
+}
+
+qint64 RawRecordFile::appendBytes(const QByteArray& record) {
+    checkSize(record);
+    readBuffer_.clear();
+    WriteLock lock(file_);
+    // Counted under the lock, so two copies of the program never take the same index;
+    // an incomplete trailing record was never counted and is overwritten.
+    const qint64 index = count();
+    file_.writeAt(index * recordSize_, record.constData(), recordSize_);
+    file_.flushToDisk();
+    position_ = index + 1;
+    return position_;
+}
+
+void RawRecordFile::fillReadBuffer(qint64 index) {
+    const qint64 recordsPerBlock = std::max<qint64>(1, readBlockBytes / recordSize_);
+    QByteArray block(recordsPerBlock * recordSize_, Qt::Uninitialized);
+    const qint64 got = file_.readAt(index * recordSize_, block.data(), block.size());
+    block.truncate(got - got % recordSize_);
+    readBuffer_ = std::move(block);
+    bufferStart_ = index;
+}
+
+bool RawRecordFile::bufferHolds(qint64 index) const {
+    return index >= bufferStart_ && index < bufferStart_ + readBuffer_.size() / recordSize_;
+}
+
+void RawRecordFile::checkSize(const QByteArray& record) const {
+    if (record.size() != recordSize_) {
+        throw StorageError(
+            StorageError::Kind::BadData,
+            QStringLiteral("record of %1 bytes instead of %2").arg(record.size()).arg(recordSize_));
+    }
+}

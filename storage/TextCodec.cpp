@@ -1,0 +1,83 @@
+#include "storage/TextCodec.h"
+
+#include <array>
+
+namespace {
+
+// Bytes 0x80-0x9F; the five bytes Windows leaves undefined map to the control
+// characters of the same code, so every byte survives a round trip.
+constexpr std::array<char16_t, 32> highControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr char substitute = '?';
+
+bool isLatin1Identity(char16_t code) {
+    return code < 0x80 || (code >= 0xA0 && code <= 0xFF);
+}
+
+// -1 when the character has no Windows-1252 byte.
+int windows1252Byte(char16_t code) {
+    if (isLatin1Identity(code))
+        return code;
+    for (int i = 0; i < int(highControlRange.size()); ++i) {
+        if (highControlRange[i] == code)
+            return 0x80 + i;
+    }
+    return -1;
+}
+
+// The base letter of an accented character (ő -> o), when Windows-1252 has it.
+char nearestPlainByte(QChar ch) {
+    const QString decomposed = QString(ch).normalized(QString::NormalizationForm_D);
+    const int base = windows1252Byte(decomposed.at(0).unicode());
+    return base < 0 ? substitute : char(base);
+}
+
+} // namespace
+
+QByteArray toWindows1252(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        const int byte = windows1252Byte(ch.unicode());
+        if (byte >= 0) {
+            bytes.append(char(byte));
+        } else if (ch.isHighSurrogate()) {
+            // One character outside the basic plane, one substitute.
+            if (i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                ++i;
+            bytes.append(substitute);
+        } else if (ch.isSurrogate()) {
+            bytes.append(substitute);
+        } else {
+            bytes.append(nearestPlainByte(ch));
+        }
+    }
+    return bytes;
+}
+
+QString fromWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        out[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(highControlRange[byte - 0x80])
+                                                : QChar(char16_t(byte));
+    }
+    return text;
+}
+
+QString trimBlanks(const QString& text) {
+    const auto isBlank = [](QChar ch) { return ch.unicode() <= 32; };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(text.at(end - 1)))
+        --end;
+    return (begin == 0 && end == text.size()) ? text : text.mid(begin, end - begin);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+
+QDate today();
+QDateTime now();
+
+// An invalid date-time restores the system clock.
+void setClockForTests(const QDateTime& fixedNow);
