@@ -1,6 +1,8 @@
 #include "app/ScreenKinds.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,10 +19,13 @@ PersistentScreen::PersistentScreen(const QString& objectName, const QString& cap
 }
 
 void PersistentScreen::showScreen() {
-    if (kind_ == Kind::Maximized)
+    if (kind_ == Kind::Maximized) {
         showMaximized();
-    else
+    } else {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
         show();
+    }
     activateWindow();
 }
 

@@ -6,7 +6,9 @@
 #include <QThread>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <QDir>
 #include <algorithm>
 #include <windows.h>
