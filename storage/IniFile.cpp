@@ -140,8 +140,12 @@ QByteArray IniFile::toBytes() const {
 }
 
 void IniFile::save(const QString& path) const {
+    // Unbuffered: a buffered write that fails only at commit time would go unnoticed by
+    // QSaveFile, which would then rename an empty file over the old one.
+    const QByteArray bytes = toBytes();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(toBytes()) < 0 || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit())
         throw StorageError(StorageError::Kind::CannotOpen,
                            path + QStringLiteral(": ") + file.errorString());
 }
