@@ -18,7 +18,8 @@ constexpr quint16 addend = 33469;
 constexpr int maxPasswordLength = 255;
 
 quint16 nextKey(quint16 key, quint8 scrambled) {
-    return quint16((scrambled + key) * multiplier + addend);
+    // Unsigned arithmetic: the product does not fit an int, and the key wraps modulo 65536.
+    return quint16((quint32(scrambled) + key) * multiplier + addend);
 }
 
 int hexDigit(QChar c) {
@@ -64,7 +65,10 @@ QString passwordStorePath() {
 }
 
 QString readStoredPassword() {
-    const IniFile store = IniFile::load(passwordStorePath());
+    return storedPasswordIn(IniFile::load(passwordStorePath()));
+}
+
+QString storedPasswordIn(const IniFile& store) {
     return trimBlanks(UnscrambleText(store.value(storeSection, storeKey)));
 }
 

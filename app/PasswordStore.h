@@ -16,6 +16,10 @@ QString passwordStorePath();
 // Raises StorageError when the store cannot be read, std::invalid_argument when it is corrupt.
 QString readStoredPassword();
 
+class IniFile;
+// The password held by a store already read.
+QString storedPasswordIn(const IniFile& store);
+
 // Stores the password in its compared form (trimmed, a-z in capitals), keeping the rest of
 // the store; the file is replaced atomically. Raises StorageError on failure.
 void storePassword(const QString& password);
