@@ -1,9 +1,16 @@
 #include "tests/app/AppTests.h"
 #include "tests/support/ScreenTest.h"
 #include "ui/Application.h"
+#include "ui/Camera.h"
+#include "ui/FileDialogs.h"
+#include "ui/Printing.h"
 #include "ui/Shell.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 namespace {
 // An object whose handler fails the way a screen's handler could.
@@ -57,6 +64,46 @@ private Q_SLOTS:
         QEvent again(QEvent::User);
         QApplication::sendEvent(&failing, &again);
         QCOMPARE(t.messages.size(), 2);
+    }
+
+    void printoutsAreCapturedAsPdf() {
+        QTemporaryDir pdfFolder;
+        setPrintCaptureForTests(PrintCapture{true, pdfFolder.path()});
+        QPrinter printer;
+        QVERIFY(choosePrinter(nullptr, printer));
+        printPages(printer, [](QPrinter& target) {
+            QPainter painter(&target);
+            painter.drawText(100, 100, QStringLiteral("Ricevuta n. 1"));
+        });
+        const QStringList captured = capturedPrintoutsForTests();
+        QCOMPARE(captured.size(), 1);
+        QFile pdf(captured.first());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(4) == "%PDF");
+
+        setPrintCaptureForTests(PrintCapture{false, pdfFolder.path()});
+        QVERIFY(!choosePrinter(nullptr, printer));
+    }
+
+    void dialogsAndCameraAnswerAsTheTestSays() {
+        QList<UserRequest::Kind> asked;
+        setUserRequestHandlerForTests([&](const UserRequest& request) -> std::optional<QString> {
+            asked.append(request.kind);
+            if (request.kind == UserRequest::Kind::Text)
+                return std::nullopt; // cancelled
+            return QStringLiteral("/tmp/foto.jpg");
+        });
+        QCOMPARE(askOpenFileName(nullptr, QString(), QString(), QString()),
+                 QStringLiteral("/tmp/foto.jpg"));
+        QCOMPARE(askSaveFileName(nullptr, QString(), QString(), QString()),
+                 QStringLiteral("/tmp/foto.jpg"));
+        QVERIFY(!askText(nullptr, QString(), QString(), QStringLiteral("1")).has_value());
+        QCOMPARE(asked,
+                 (QList<UserRequest::Kind>{UserRequest::Kind::OpenFile, UserRequest::Kind::SaveFile,
+                                           UserRequest::Kind::Text}));
+
+        setCameraFactoryForTests([] { return std::unique_ptr<CameraSource>(); });
+        QVERIFY(!openDefaultCamera());
     }
 };
 
