@@ -4,6 +4,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "tests/app/AppTests.h"
+#include "tests/support/NoFileWrites.h"
 #include "tests/support/ScreenTest.h"
 
 #include <QApplication>
@@ -11,30 +12,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
 QByteArray storeHolding(const QString& scrambled) {
     return "; initial store\r\n[Accesso]\r\nValore=" + scrambled.toLatin1() + "\r\n";
 }
-
-// Every write of this process fails while it lives (root is bound by it too).
-class NoFileWrites {
-public:
-    NoFileWrites() {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit none = saved_;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~NoFileWrites() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
 
 const QString wrongPassword = QStringLiteral("Attenzione: password errata.");
 

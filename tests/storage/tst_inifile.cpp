@@ -3,6 +3,7 @@
 
 #include "storage/IniFile.h"
 #include "storage/StorageError.h"
+#include "tests/support/NoFileWrites.h"
 
 #include <QDir>
 #include <QFile>
@@ -141,6 +142,19 @@ void TestStorage::iniLoadAndSave() {
         QStringLiteral("150"));
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
              QStringList{QStringLiteral("Ricevute.ini")});
+}
+
+void TestStorage::iniWriteFailingHalfWayKeepsOldFile() {
+    const QString name = path(QStringLiteral("Ricevute.ini"));
+    writeWholeFile(name, sampleSettings("\r\n"));
+    IniFile ini = IniFile::load(name);
+    ini.setValue(QStringLiteral("Numerazione Ricevute"), QStringLiteral("Inizio"),
+                 QStringLiteral("150"));
+    {
+        NoFileWrites diskFull;
+        QVERIFY_THROWS_EXCEPTION(StorageError, ini.save(name));
+    }
+    QCOMPARE(readWholeFile(name), sampleSettings("\r\n"));
 }
 
 void TestStorage::iniSaveFailureKeepsOldFile() {

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void iniNewKeyAndSection_data();
     void iniNewKeyAndSection();
     void iniLoadAndSave();
+    void iniWriteFailingHalfWayKeepsOldFile();
     void iniSaveFailureKeepsOldFile();
 
 private:
