@@ -94,8 +94,3 @@ std::optional<QString> newPasswordProblem(const QString& password) {
     }
     return std::nullopt;
 }
-
-QString passwordReadFailureMessage() {
-    return QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
-                          "della password. Si consiglia di reinstallare il software.");
-}

@@ -31,6 +31,3 @@ bool matchesStoredPassword(const QString& typed, const QString& stored);
 // Why a new password cannot be stored faithfully, as a message for the user; nothing when
 // it can.
 std::optional<QString> newPasswordProblem(const QString& password);
-
-// Shown by both password screens when the store cannot be read or is corrupt.
-QString passwordReadFailureMessage();

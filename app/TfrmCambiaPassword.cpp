@@ -75,14 +75,10 @@ void TfrmCambiaPassword::restartNewPassword(const QString& message) {
 }
 
 void TfrmCambiaPassword::submit() {
-    QString stored;
-    try {
-        stored = readStoredPassword();
-    } catch (const std::exception&) {
-        showMessage(this, MessageKind::Plain, passwordReadFailureMessage());
+    const std::optional<QString> stored = readStoredPasswordFor(this);
+    if (!stored)
         return;
-    }
-    if (!matchesStoredPassword(txtPasswordOld->text(), stored)) {
+    if (!matchesStoredPassword(txtPasswordOld->text(), *stored)) {
         showMessage(this, MessageKind::Plain,
                     QStringLiteral("Attenzione: vecchia password errata."));
         txtPasswordOld->clear();

@@ -61,14 +61,10 @@ void TfrmPassword::updateOkButton() {
 void TfrmPassword::submit() {
     if (trimBlanks(txtPassword->text()).isEmpty())
         return;
-    QString stored;
-    try {
-        stored = readStoredPassword();
-    } catch (const std::exception&) {
-        showMessage(this, MessageKind::Plain, passwordReadFailureMessage());
+    const std::optional<QString> stored = readStoredPasswordFor(this);
+    if (!stored)
         return;
-    }
-    if (matchesStoredPassword(txtPassword->text(), stored)) {
+    if (matchesStoredPassword(txtPassword->text(), *stored)) {
         clearPassword(); // the password does not linger in the hidden window
         ScreenFlow::moveTo(Screen::Avvio, this);
         return;
@@ -76,4 +72,16 @@ void TfrmPassword::submit() {
     showMessage(this, MessageKind::Plain, QStringLiteral("Attenzione: password errata."));
     txtPassword->clear();
     txtPassword->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<QString> readStoredPasswordFor(QWidget* screen) {
+    try {
+        return readStoredPassword();
+    } catch (const std::exception&) {
+        showMessage(screen, MessageKind::Plain,
+                    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                   "lettura della password. Si consiglia di reinstallare il "
+                                   "software."));
+        return std::nullopt;
+    }
 }

@@ -2,6 +2,8 @@
 
 #include "app/ScreenKinds.h"
 
+#include <optional>
+
 class QLineEdit;
 class QPushButton;
 
@@ -27,3 +29,7 @@ private:
     void updateOkButton();
     void submit();
 };
+
+// The stored password; when the store cannot be read, both password screens say so and
+// nothing comes back.
+std::optional<QString> readStoredPasswordFor(QWidget* screen);
