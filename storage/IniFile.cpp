@@ -146,7 +146,7 @@ void IniFile::save(const QString& path) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         file.write(bytes) != bytes.size() || !file.commit())
-        throw StorageError(StorageError::Kind::CannotOpen,
+        throw StorageError(StorageError::Kind::WriteFailed,
                            path + QStringLiteral(": ") + file.errorString());
 }
 

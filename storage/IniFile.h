@@ -23,7 +23,7 @@ public:
 
     QByteArray toBytes() const;
     // Replaces the file atomically (temporary file, then rename): a failure leaves the old
-    // file whole and raises StorageError::CannotOpen.
+    // file whole and raises StorageError::WriteFailed.
     void save(const QString& path) const;
 
 private:

@@ -4,31 +4,58 @@
 
 namespace {
 
-// Field order and capacities of Soci.pro, offset 0 to 2666.
+// Field capacities of Soci.pro in record order, offset 0 to 2666.
+constexpr std::array<int, 25> memberCapacities = {
+    50,  // Dipendente
+    50,  // Cittadinanza
+    12,  // Stipendio
+    50,  // Luogo
+    10,  // DataNasc
+    16,  // CodFisc
+    11,  // PartitaIva
+    120, // Indirizzo
+    50,  // Citta
+    2,   // Prov
+    10,  // Cap
+    120, // Qualifiche
+    250, // Familiari
+    27,  // Iban
+    250, // Note
+    10,  // DataSca
+    3,   // Preavviso
+    50,  // Recapito
+    50,  // Email
+    250, // File01
+    250, // File02
+    250, // File03
+    250, // Desc01
+    250, // Desc02
+    250, // Desc03
+};
+static_assert(recordSizeOf(memberCapacities) == MemberRecord::Size);
+
 template <class Record> auto memberLayout(Record& r) {
-    return FieldTable<Record, 25>{{
-        {&r.Dipendente, 50}, {&r.Cittadinanza, 50}, {&r.Stipendio, 12},  {&r.Luogo, 50},
-        {&r.DataNasc, 10},   {&r.CodFisc, 16},      {&r.PartitaIva, 11}, {&r.Indirizzo, 120},
-        {&r.Citta, 50},      {&r.Prov, 2},          {&r.Cap, 10},        {&r.Qualifiche, 120},
-        {&r.Familiari, 250}, {&r.Iban, 27},         {&r.Note, 250},      {&r.DataSca, 10},
-        {&r.Preavviso, 3},   {&r.Recapito, 50},     {&r.Email, 50},      {&r.File[0], 250},
-        {&r.File[1], 250},   {&r.File[2], 250},     {&r.Desc[0], 250},   {&r.Desc[1], 250},
-        {&r.Desc[2], 250},
-    }};
+    return fieldTable(memberCapacities,
+                      std::array<FieldText<Record>*, 25>{
+                          &r.Dipendente, &r.Cittadinanza, &r.Stipendio, &r.Luogo,   &r.DataNasc,
+                          &r.CodFisc,    &r.PartitaIva,   &r.Indirizzo, &r.Citta,   &r.Prov,
+                          &r.Cap,        &r.Qualifiche,   &r.Familiari, &r.Iban,    &r.Note,
+                          &r.DataSca,    &r.Preavviso,    &r.Recapito,  &r.Email,   &r.File[0],
+                          &r.File[1],    &r.File[2],      &r.Desc[0],   &r.Desc[1], &r.Desc[2],
+                      });
 }
 
 } // namespace
 
 QByteArray MemberRecord::toBytes() const {
     const QByteArray bytes = encodeTextFields(memberLayout(*this));
-    Q_ASSERT(bytes.size() == Size);
+    checkRecordSize(bytes, Size, "MemberRecord");
     return bytes;
 }
 
 MemberRecord MemberRecord::fromBytes(QByteArrayView bytes) {
-    checkRecordSize(bytes, Size, "MemberRecord");
     MemberRecord record;
-    decodeTextFields(bytes, memberLayout(record));
+    decodeTextFields(bytes, memberLayout(record), "MemberRecord");
     return record;
 }
 

@@ -14,6 +14,7 @@
 #include <windows.h>
 #else
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -60,6 +61,15 @@ void NativeFile::lockForWriting() {
     locked_ = true;
 }
 
+void NativeFile::writeDurably(const QString& path, const QByteArray& bytes) {
+    NativeFile file;
+    file.createEmpty(path);
+    file.writeAt(0, bytes.constData(), bytes.size());
+    file.flushToDisk();
+    file.close();
+    flushFolderOf(path);
+}
+
 #ifdef _WIN32
 
 namespace {
@@ -99,6 +109,25 @@ void NativeFile::openOrCreate(const QString& path) {
     if (handle == INVALID_HANDLE_VALUE)
         fail(StorageError::Kind::CannotOpen, path, lastError());
     handle_ = handle;
+}
+
+void NativeFile::createEmpty(const QString& path) {
+    close();
+    const QString nativePath = QDir::toNativeSeparators(path);
+    HANDLE handle = openShared(reinterpret_cast<const wchar_t*>(nativePath.utf16()), CREATE_ALWAYS);
+    if (handle == INVALID_HANDLE_VALUE)
+        fail(StorageError::Kind::ReadWrite, path, lastError());
+    handle_ = handle;
+}
+
+// NTFS journals a new name with the file's own metadata, and a folder cannot be flushed.
+void NativeFile::flushFolderOf(const QString&) {}
+
+void NativeFile::removeDurably(const QString& path) {
+    const QString nativePath = QDir::toNativeSeparators(path);
+    if (!DeleteFileW(reinterpret_cast<const wchar_t*>(nativePath.utf16())) &&
+        GetLastError() != ERROR_FILE_NOT_FOUND)
+        fail(StorageError::Kind::ReadWrite, path, lastError());
 }
 
 void NativeFile::close() {
@@ -237,6 +266,42 @@ void NativeFile::openOrCreate(const QString& path) {
     fd_ = openOrCreateFile(QFile::encodeName(path));
     if (fd_ < 0)
         fail(StorageError::Kind::CannotOpen, path, lastError());
+}
+
+void NativeFile::createEmpty(const QString& path) {
+    close();
+    fd_ = openReadWrite(QFile::encodeName(path), O_CREAT | O_TRUNC);
+    if (fd_ < 0)
+        fail(StorageError::Kind::ReadWrite, path, lastError());
+}
+
+// A new or removed name lives in the folder, which has its own flush.
+void NativeFile::flushFolderOf(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    int fd;
+    do {
+        fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        fail(StorageError::Kind::ReadWrite, path, lastError());
+    int result;
+    do {
+        result = ::fsync(fd);
+    } while (result < 0 && errno == EINTR);
+    const int error = errno;
+    ::close(fd);
+    // Some shared-folder file systems cannot flush a folder and say so with EINVAL.
+    if (result != 0 && error != EINVAL)
+        fail(StorageError::Kind::ReadWrite, path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+void NativeFile::removeDurably(const QString& path) {
+    if (::unlink(QFile::encodeName(path).constData()) != 0) {
+        if (errno == ENOENT)
+            return;
+        fail(StorageError::Kind::ReadWrite, path, lastError());
+    }
+    flushFolderOf(path);
 }
 
 void NativeFile::close() {

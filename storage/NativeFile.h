@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
 // The few operating-system calls of the program's files: open without truncating,
 // positioned reads and writes, flush to disk and a bounded exclusive lock on one byte
-// far past any data (readers of other programs are never blocked by it).
+// far past any data (readers of other programs are never blocked by it); small files
+// written and removed so that the change survives a power loss.
 // POSIX and Windows branches live in NativeFile.cpp.
 class NativeFile {
 public:
@@ -26,11 +28,19 @@ public:
     void lockForWriting(); // waits at most lockTimeoutMs(), then StorageError::LockTimeout
     void unlock();
 
+    // Written whole (replacing any file of that name) and flushed to disk together with its
+    // name in the folder; StorageError::ReadWrite on failure.
+    static void writeDurably(const QString& path, const QByteArray& bytes);
+    // Removed, and the removal flushed to disk; a missing file is no error.
+    static void removeDurably(const QString& path);
+
     static int lockTimeoutMs();
     static void setLockTimeoutMsForTests(int ms); // 0 restores the default
 
 private:
     bool tryLock(); // false while another open file holds the lock
+    void createEmpty(const QString& path);
+    static void flushFolderOf(const QString& path);
 
 #ifdef _WIN32
     void* handle_ = nullptr;

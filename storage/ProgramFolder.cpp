@@ -18,6 +18,14 @@ QString programFile(const QString& name) {
     return programFolder() + QLatin1Char('/') + name;
 }
 
+QString membersArchivePath() {
+    return programFile(QStringLiteral("Soci.pro"));
+}
+
+QString receiptsArchivePath(int year) {
+    return programFile(QStringLiteral("%1.ric").arg(year, 4, 10, QLatin1Char('0')));
+}
+
 void setProgramFolderForTests(const QString& path) {
     folderSetByTests() = path;
 }

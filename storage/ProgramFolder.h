@@ -8,5 +8,10 @@ QString programFolder();
 // The full path of a file of the program folder, built afresh at every call.
 QString programFile(const QString& name);
 
+// The members archive, Soci.pro.
+QString membersArchivePath();
+// A year's receipts: the four-digit year followed by ".ric".
+QString receiptsArchivePath(int year);
+
 // Tests point the program folder at a temporary directory; an empty path restores the default.
 void setProgramFolderForTests(const QString& path);

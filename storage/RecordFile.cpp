@@ -1,7 +1,9 @@
 #include "storage/RecordFile.h"
 
+#include "storage/OverwriteIntent.h"
 #include "storage/StorageError.h"
 
+#include <QFile>
 #include <algorithm>
 
 namespace {
@@ -34,6 +36,12 @@ void RawRecordFile::openOrCreate(const QString& path) {
     readBuffer_.clear();
     position_ = 0;
     file_.openOrCreate(path);
+    intentPath_ = OverwriteIntent::pathFor(path);
+    if (QFile::exists(intentPath_)) {
+        WriteLock lock(file_);
+        completePendingOverwrite();
+    }
+    count();
 }
 
 void RawRecordFile::close() {
@@ -42,7 +50,8 @@ void RawRecordFile::close() {
 }
 
 qint64 RawRecordFile::count() const {
-    return file_.size() / recordSize_;
+    seenCount_ = file_.size() / recordSize_;
+    return seenCount_;
 }
 
 void RawRecordFile::seek(qint64 index) {
@@ -73,11 +82,16 @@ QByteArray RawRecordFile::readBytes() {
 void RawRecordFile::writeBytes(const QByteArray& record) {
     checkSize(record);
     readBuffer_.clear();
+    const qint64 seen = seenCount_;
     WriteLock lock(file_);
-    if (position_ < 0 || position_ > count())
-        failReadWrite(QStringLiteral("cannot write at index %1").arg(position_));
-    file_.writeAt(position_ * recordSize_, record.constData(), recordSize_);
-    file_.flushToDisk();
+    // A copy that died half-way left its intent; ours would replace it.
+    completePendingOverwrite();
+    if (position_ < 0 || position_ >= std::min(seen, count()))
+        failReadWrite(QStringLiteral("no record to overwrite at index %1").arg(position_));
+    NativeFile::writeDurably(intentPath_, OverwriteIntent{position_, record}.toBytes());
+    // A failure from here on leaves the intent, so the overwrite is completed later.
+    writeInPlace(position_, record);
+    NativeFile::removeDurably(intentPath_);
     ++position_;
 }
 
@@ -91,7 +105,33 @@ qint64 RawRecordFile::appendBytes(const QByteArray& record) {
     file_.writeAt(index * recordSize_, record.constData(), recordSize_);
     file_.flushToDisk();
     position_ = index + 1;
+    seenCount_ = position_;
     return position_;
+}
+
+void RawRecordFile::writeInPlace(qint64 index, const QByteArray& record) {
+    file_.writeAt(index * recordSize_, record.constData(), recordSize_);
+    file_.flushToDisk();
+}
+
+// Under the lock, checked again there: the writer may have finished meanwhile. An intent
+// that is not whole was torn while being written, before the in-place write began, so the
+// old record stands.
+void RawRecordFile::completePendingOverwrite() {
+    QFile intentFile(intentPath_);
+    if (!intentFile.open(QIODevice::ReadOnly)) {
+        if (!intentFile.exists())
+            return;
+        failReadWrite(intentPath_ + QStringLiteral(": ") + intentFile.errorString());
+    }
+    const QByteArray bytes = intentFile.read(OverwriteIntent::sizeFor(recordSize_));
+    if (intentFile.error() != QFileDevice::NoError)
+        failReadWrite(intentPath_ + QStringLiteral(": ") + intentFile.errorString());
+    intentFile.close();
+    const auto intent = OverwriteIntent::fromBytes(bytes, recordSize_);
+    if (intent && intent->index < count())
+        writeInPlace(intent->index, intent->record);
+    NativeFile::removeDurably(intentPath_);
 }
 
 void RawRecordFile::fillReadBuffer(qint64 index) {
@@ -101,6 +141,7 @@ void RawRecordFile::fillReadBuffer(qint64 index) {
     block.truncate(got - got % recordSize_);
     readBuffer_ = std::move(block);
     bufferStart_ = index;
+    seenCount_ = std::max(seenCount_, index + readBuffer_.size() / recordSize_);
 }
 
 bool RawRecordFile::bufferHolds(qint64 index) const {

@@ -9,6 +9,8 @@
 // (the screens speak of 1-based positions: position = index + 1).
 // Every writer takes an exclusive lock, writes the whole record and flushes it to disk,
 // so two copies of the program sharing a folder never write the same position.
+// An overwrite is all or nothing even if the program dies or the power fails half-way:
+// see OverwriteIntent.
 class RawRecordFile {
 public:
     explicit RawRecordFile(int recordSize);
@@ -18,6 +20,8 @@ public:
 
     // Opens for reading and writing; a missing file is created empty, an existing file
     // that cannot be opened for writing is reported (StorageError::CannotOpen), never replaced.
+    // An overwrite left half-done by a copy of the program that died is completed first
+    // (under the write lock, so StorageError::LockTimeout is possible then).
     void openOrCreate(const QString& path);
     void close();
 
@@ -26,8 +30,12 @@ public:
     qint64 position() const;
     bool atEnd() const;
 
-    QByteArray readBytes();                       // the record at position(), then advances
-    void writeBytes(const QByteArray& record);    // overwrites at position(), then advances
+    QByteArray readBytes(); // the record at position(), then advances
+    // Overwrites the record at position(), then advances. Only a record this handle has seen
+    // (opening, count(), atEnd(), reads and appends look at the file's size) can be
+    // overwritten, else StorageError::ReadWrite: at the end another copy may have appended
+    // meanwhile. New records go through appendBytes only.
+    void writeBytes(const QByteArray& record);
     qint64 appendBytes(const QByteArray& record); // returns the new record's 1-based position
 
     int recordSize() const { return recordSize_; }
@@ -36,9 +44,13 @@ private:
     void fillReadBuffer(qint64 index);
     bool bufferHolds(qint64 index) const;
     void checkSize(const QByteArray& record) const;
+    void writeInPlace(qint64 index, const QByteArray& record);
+    void completePendingOverwrite();
 
     int recordSize_;
     NativeFile file_;
+    QString intentPath_;
+    mutable qint64 seenCount_ = 0; // records seen to exist; records are never removed
     qint64 position_ = 0;
     QByteArray readBuffer_; // whole records read ahead, starting at bufferStart_
     qint64 bufferStart_ = 0;

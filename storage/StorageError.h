@@ -9,6 +9,7 @@ class StorageError : public std::runtime_error {
 public:
     enum class Kind {
         CannotOpen,  // neither opened nor created (no rights, read-only, missing disk)
+        WriteFailed, // a settings file could not be written; the old one is left whole
         LockTimeout, // another copy of the program kept the file busy too long
         ReadWrite,   // a read, write or flush failed half-way
         BadData,     // the file holds something that cannot be decoded

@@ -1,5 +1,6 @@
 #include "storage/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -38,17 +39,28 @@ char nearestPlainByte(QChar ch) {
 
 } // namespace
 
+QString composeAccents(const QString& text) {
+    // Nothing below U+0300 combines, so most texts need no work.
+    const bool mayCombine =
+        std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() >= 0x300; });
+    return mayCombine ? text.normalized(QString::NormalizationForm_C) : text;
+}
+
 QByteArray toWindows1252(const QString& text) {
+    const QString composed = composeAccents(text);
     QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
+    bytes.reserve(composed.size());
+    for (qsizetype i = 0; i < composed.size(); ++i) {
+        const QChar ch = composed.at(i);
         const int byte = windows1252Byte(ch.unicode());
         if (byte >= 0) {
             bytes.append(char(byte));
+        } else if (ch.isMark()) {
+            // An accent left over has no composed letter: the letter before it is the
+            // nearest plain one.
         } else if (ch.isHighSurrogate()) {
             // One character outside the basic plane, one substitute.
-            if (i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            if (i + 1 < composed.size() && composed.at(i + 1).isLowSurrogate())
                 ++i;
             bytes.append(substitute);
         } else if (ch.isSurrogate()) {

@@ -7,8 +7,9 @@
 
 void writeTextField(char* field, int capacity, const QString& text) {
     // One byte per character, so cutting the bytes to the capacity cuts the characters;
-    // twice the capacity in UTF-16 units is enough even if every character is a pair.
-    const QByteArray bytes = toWindows1252(trimBlanks(text).left(2 * capacity));
+    // twice the capacity in UTF-16 units is enough even if every character is a pair, once
+    // the accents are composed with their letters.
+    const QByteArray bytes = toWindows1252(composeAccents(trimBlanks(text)).left(2 * capacity));
     const int length = int(std::min<qsizetype>(bytes.size(), capacity));
     field[0] = char(length);
     std::memcpy(field + 1, bytes.constData(), length);

@@ -17,11 +17,29 @@ template <class Text> struct TextFieldRef {
     int capacity;
 };
 
-// The field table of a record type lists the fields of a record, const or not.
+// The field table of a record type lists the fields of a record, const or not, in record
+// order. It is built from the record type's capacities, whose sum is checked against the
+// record size at compile time.
+template <class Record>
+using FieldText = std::conditional_t<std::is_const_v<Record>, const QString, QString>;
 template <class Record, std::size_t N>
-using FieldTable =
-    std::array<TextFieldRef<std::conditional_t<std::is_const_v<Record>, const QString, QString>>,
-               N>;
+using FieldTable = std::array<TextFieldRef<FieldText<Record>>, N>;
+
+template <std::size_t N> constexpr int recordSizeOf(const std::array<int, N>& capacities) {
+    int size = 0;
+    for (int capacity : capacities)
+        size += 1 + capacity;
+    return size;
+}
+
+template <class Text, std::size_t N>
+std::array<TextFieldRef<Text>, N> fieldTable(const std::array<int, N>& capacities,
+                                             const std::array<Text*, N>& texts) {
+    std::array<TextFieldRef<Text>, N> table{};
+    for (std::size_t i = 0; i < N; ++i)
+        table[i] = {texts[i], capacities[i]};
+    return table;
+}
 
 // Trims, converts and cuts the text to the capacity; the unused bytes become zero.
 // "field" points at the C + 1 bytes of the field.
@@ -51,9 +69,11 @@ QByteArray encodeTextFields(const std::array<TextFieldRef<const QString>, N>& la
     return bytes;
 }
 
+// Exactly the bytes of the fields, else StorageError::BadData.
 template <std::size_t N>
-void decodeTextFields(QByteArrayView bytes, const std::array<TextFieldRef<QString>, N>& layout) {
-    Q_ASSERT(bytes.size() == recordSizeOf(layout));
+void decodeTextFields(QByteArrayView bytes, const std::array<TextFieldRef<QString>, N>& layout,
+                      const char* recordName) {
+    checkRecordSize(bytes, recordSizeOf(layout), recordName);
     const char* field = bytes.data();
     for (const auto& entry : layout) {
         *entry.text = readTextField(field, entry.capacity);

@@ -1,9 +1,7 @@
 #include "StorageFixtures.h"
 
 #include <QFile>
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <QProcess>
 
 QByteArray readWholeFile(const QString& path) {
     QFile file(path);
@@ -24,20 +22,31 @@ QByteArray stampedRecord(int recordSize, int index) {
     return record;
 }
 
-int runWithoutPrivileges(const std::function<int()>& check) {
-    if (geteuid() != 0)
-        return check();
-    const pid_t child = fork();
-    if (child < 0)
-        return couldNotDropPrivileges;
-    if (child == 0) {
-        const gid_t nobody = 65534;
-        if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
-            _exit(couldNotDropPrivileges);
-        _exit(check());
+QString errorName(StorageError::Kind kind) {
+    switch (kind) {
+    case StorageError::Kind::CannotOpen:
+        return QStringLiteral("CannotOpen");
+    case StorageError::Kind::WriteFailed:
+        return QStringLiteral("WriteFailed");
+    case StorageError::Kind::LockTimeout:
+        return QStringLiteral("LockTimeout");
+    case StorageError::Kind::ReadWrite:
+        return QStringLiteral("ReadWrite");
+    case StorageError::Kind::BadData:
+        return QStringLiteral("BadData");
     }
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
+    return QStringLiteral("kind %1").arg(int(kind));
+}
+
+void startStorageChild(QProcess& process, const QStringList& arguments) {
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(VELARNO_STORAGE_CHILD), arguments);
+}
+
+int runStorageChild(const QStringList& arguments) {
+    QProcess child;
+    startStorageChild(child, arguments);
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit)
         return -1;
-    return WEXITSTATUS(status);
+    return child.exitCode();
 }

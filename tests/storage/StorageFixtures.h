@@ -1,8 +1,12 @@
 #pragma once
 
+#include "storage/StorageError.h"
+
 #include <QByteArray>
 #include <QString>
-#include <functional>
+#include <QStringList>
+
+class QProcess;
 
 QByteArray readWholeFile(const QString& path);
 void writeWholeFile(const QString& path, const QByteArray& bytes);
@@ -11,7 +15,19 @@ void writeWholeFile(const QString& path, const QByteArray& bytes);
 // record shows.
 QByteArray stampedRecord(int recordSize, int index);
 
-// Root ignores file modes, so checks about denied access run in a child process that
-// dropped to the "nobody" user. The check returns 0 when it saw what it expected.
-constexpr int couldNotDropPrivileges = 77;
-int runWithoutPrivileges(const std::function<int()>& check);
+QString errorName(StorageError::Kind kind);
+
+// The errorName() of the StorageError the step raised; empty when it raised none.
+template <class Step> QString raisedError(Step&& step) {
+    try {
+        step();
+    } catch (const StorageError& error) {
+        return errorName(error.kind());
+    }
+    return {};
+}
+
+// storage_child (see StorageChild.h) as a separate process: a threaded test process must not
+// fork. runStorageChild() waits for it and gives its exit code, -1 when it did not finish.
+void startStorageChild(QProcess& process, const QStringList& arguments);
+int runStorageChild(const QStringList& arguments);

@@ -1,3 +1,4 @@
+#include "StorageChild.h"
 #include "StorageFixtures.h"
 #include "tst_storage.h"
 
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -150,11 +152,16 @@ void TestStorage::iniWriteFailingHalfWayKeepsOldFile() {
     IniFile ini = IniFile::load(name);
     ini.setValue(QStringLiteral("Numerazione Ricevute"), QStringLiteral("Inizio"),
                  QStringLiteral("150"));
+    struct sigaction before {};
+    sigaction(SIGXFSZ, nullptr, &before);
     {
         NoFileWrites diskFull;
-        QVERIFY_THROWS_EXCEPTION(StorageError, ini.save(name));
+        QCOMPARE(raisedError([&] { ini.save(name); }), errorName(StorageError::Kind::WriteFailed));
     }
     QCOMPARE(readWholeFile(name), sampleSettings("\r\n"));
+    struct sigaction after {};
+    sigaction(SIGXFSZ, nullptr, &after);
+    QVERIFY(after.sa_handler == before.sa_handler);
 }
 
 void TestStorage::iniSaveFailureKeepsOldFile() {
@@ -167,28 +174,13 @@ void TestStorage::iniSaveFailureKeepsOldFile() {
     QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                             QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
 
-    const int outcome = runWithoutPrivileges([&] {
-        const auto raisesCannotOpen = [](auto&& step) {
-            try {
-                step();
-            } catch (const StorageError& error) {
-                return error.kind() == StorageError::Kind::CannotOpen;
-            }
-            return false;
-        };
-        IniFile ini = IniFile::load(name);
-        ini.setValue(QStringLiteral("Numerazione Ricevute"), QStringLiteral("Inizio"),
-                     QStringLiteral("150"));
-        if (!raisesCannotOpen([&] { ini.save(name); }))
-            return 1;
-        if (!raisesCannotOpen([&] { IniFile::load(unreadable); }))
-            return 2;
-        return 0;
-    });
+    const int saved = runStorageChild({QStringLiteral("save-ini"), name});
+    const int loaded = runStorageChild({QStringLiteral("load-ini"), unreadable});
 
-    if (outcome == couldNotDropPrivileges)
+    if (saved == StorageChild::couldNotDropPrivileges)
         QSKIP("running as root and the nobody user is not available");
-    QCOMPARE(outcome, 0);
+    QCOMPARE(saved, StorageChild::exitCodeFor(StorageError::Kind::WriteFailed));
+    QCOMPARE(loaded, StorageChild::exitCodeFor(StorageError::Kind::CannotOpen));
     QCOMPARE(readWholeFile(name), sampleSettings("\r\n"));
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files).size(), 2);
 }

@@ -1,18 +1,26 @@
+#include "StorageChild.h"
 #include "StorageFixtures.h"
 #include "tst_storage.h"
 
 #include "storage/NativeFile.h"
+#include "storage/OverwriteIntent.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
+#include <QThread>
+#include <algorithm>
 #include <chrono>
-#include <sys/wait.h>
+#include <memory>
 #include <thread>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -25,18 +33,31 @@ QByteArray stampedRecords(int count) {
     return bytes;
 }
 
-// The kind of StorageError raised by the step, or -1 when it raised none.
-template <class Step> int errorKindOf(Step step) {
-    try {
-        step();
-    } catch (const StorageError& error) {
-        return int(error.kind());
-    }
-    return -1;
-}
+using Kind = StorageError::Kind;
 
-int kind(StorageError::Kind kind) {
-    return int(kind);
+// Empty when every record of the file is one version of storage_child's overwrite loop:
+// all its bytes alike, the newest version or the one before it.
+QString firstTornRecord(const QString& name, int size) {
+    RawRecordFile file(size);
+    file.openOrCreate(name);
+    const char newest = file.readBytes().at(0);
+    file.seek(0);
+    for (qint64 index = 0; !file.atEnd(); ++index) {
+        const QByteArray record = file.readBytes();
+        const char version = record.at(0);
+        const auto unlike =
+            std::find_if(record.begin(), record.end(), [&](char byte) { return byte != version; });
+        if (unlike != record.end())
+            return QStringLiteral("record %1 is torn at byte %2")
+                .arg(index)
+                .arg(unlike - record.begin());
+        if (version != newest && version != char(newest - 1))
+            return QStringLiteral("record %1 holds version %2, the newest is %3")
+                .arg(index)
+                .arg(int(version))
+                .arg(int(newest));
+    }
+    return {};
 }
 
 } // namespace
@@ -62,7 +83,7 @@ void TestStorage::incompleteTrailingRecordIsIgnored() {
     for (; !file.atEnd(); ++read)
         QCOMPARE(file.readBytes(), stampedRecord(recordSize, read));
     QCOMPARE(read, 3);
-    QCOMPARE(errorKindOf([&] { file.readBytes(); }), kind(StorageError::Kind::ReadWrite));
+    QCOMPARE(raisedError([&] { file.readBytes(); }), errorName(Kind::ReadWrite));
 }
 
 void TestStorage::appendGivesNextPosition_data() {
@@ -101,6 +122,99 @@ void TestStorage::overwriteKeepsOtherRecords() {
     QByteArray expected = stampedRecords(5);
     expected.replace(2 * recordSize, recordSize, replacement);
     QCOMPARE(readWholeFile(name), expected);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{QStringLiteral("2024.ric")});
+}
+
+void TestStorage::overwriteAtTheEndNeverAppends() {
+    const QString name = path(QStringLiteral("2024.ric"));
+    writeWholeFile(name, stampedRecords(2));
+    RawRecordFile file(recordSize);
+    RawRecordFile otherCopy(recordSize);
+    file.openOrCreate(name);
+    otherCopy.openOrCreate(name);
+
+    file.seek(file.count());
+    QCOMPARE(otherCopy.appendBytes(stampedRecord(recordSize, 2)), 3);
+
+    QCOMPARE(raisedError([&] { file.writeBytes(QByteArray(recordSize, 'W')); }),
+             errorName(Kind::ReadWrite));
+    QCOMPARE(readWholeFile(name), stampedRecords(3));
+
+    file.seek(file.count()); // at the end, no other copy writing
+    QCOMPARE(raisedError([&] { file.writeBytes(QByteArray(recordSize, 'W')); }),
+             errorName(Kind::ReadWrite));
+    QCOMPARE(readWholeFile(name), stampedRecords(3));
+}
+
+void TestStorage::interruptedOverwriteIsCompleted_data() {
+    QTest::addColumn<int>("writtenInPlace"); // bytes of the new record 1 already in place
+    QTest::addColumn<QByteArray>("afterIntent");
+    QTest::addColumn<bool>("byNextOverwrite"); // else by opening the file
+
+    // Record 1 starts at byte 2227 and crosses a page boundary at 4096.
+    const int upToPageBoundary = 4096 - recordSize;
+    QTest::newRow("on open, in-place write not started") << 0 << QByteArray() << false;
+    QTest::newRow("on open, torn at a page boundary") << upToPageBoundary << QByteArray() << false;
+    QTest::newRow("on open, stale bytes after the intent")
+        << upToPageBoundary << QByteArray(300, 'x') << false;
+    QTest::newRow("by another copy's next overwrite") << upToPageBoundary << QByteArray() << true;
+}
+
+void TestStorage::interruptedOverwriteIsCompleted() {
+    QFETCH(int, writtenInPlace);
+    QFETCH(QByteArray, afterIntent);
+    QFETCH(bool, byNextOverwrite);
+    const QString name = path(QStringLiteral("2024.ric"));
+    const QByteArray replacement(recordSize, 'N');
+    QByteArray torn = stampedRecords(3);
+    torn.replace(recordSize, writtenInPlace, replacement.left(writtenInPlace));
+    writeWholeFile(name, torn);
+    RawRecordFile file(recordSize);
+    if (byNextOverwrite)
+        file.openOrCreate(name);
+
+    writeWholeFile(OverwriteIntent::pathFor(name),
+                   OverwriteIntent{1, replacement}.toBytes() + afterIntent);
+    QByteArray expected = stampedRecords(3);
+    expected.replace(recordSize, recordSize, replacement);
+    if (byNextOverwrite) {
+        file.seek(0);
+        file.writeBytes(QByteArray(recordSize, 'O'));
+        expected.replace(0, recordSize, QByteArray(recordSize, 'O'));
+    } else {
+        file.openOrCreate(name);
+    }
+
+    QCOMPARE(readWholeFile(name), expected);
+    QVERIFY(!QFile::exists(OverwriteIntent::pathFor(name)));
+}
+
+void TestStorage::unusableIntentIsDropped_data() {
+    QTest::addColumn<QByteArray>("intent");
+
+    const QByteArray replacement(recordSize, 'N');
+    const QByteArray good = OverwriteIntent{1, replacement}.toBytes();
+    QByteArray changedRecordByte = good;
+    changedRecordByte[good.size() / 2] = 'M';
+    QTest::newRow("checksum does not match") << changedRecordByte;
+    QTest::newRow("cut short") << good.left(good.size() - 1);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("another record size")
+        << OverwriteIntent{1, QByteArray(recordSize + 1, 'N')}.toBytes();
+    QTest::newRow("index at the end") << OverwriteIntent{3, replacement}.toBytes();
+}
+
+void TestStorage::unusableIntentIsDropped() {
+    QFETCH(QByteArray, intent);
+    const QString name = path(QStringLiteral("2024.ric"));
+    writeWholeFile(name, stampedRecords(3));
+    writeWholeFile(OverwriteIntent::pathFor(name), intent);
+
+    RawRecordFile file(recordSize);
+    file.openOrCreate(name);
+
+    QCOMPARE(readWholeFile(name), stampedRecords(3));
+    QVERIFY(!QFile::exists(OverwriteIntent::pathFor(name)));
 }
 
 void TestStorage::sequentialReadGivesEveryRecordInOrder() {
@@ -154,15 +268,11 @@ void TestStorage::fileThatCannotBeWrittenIsReported() {
     QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                             QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
 
-    const int outcome = runWithoutPrivileges([&] {
-        RawRecordFile file(recordSize);
-        const int error = errorKindOf([&] { file.openOrCreate(name); });
-        return error == kind(StorageError::Kind::CannotOpen) ? 0 : 1;
-    });
+    const int outcome = runStorageChild({QStringLiteral("open-archive"), name});
 
-    if (outcome == couldNotDropPrivileges)
+    if (outcome == StorageChild::couldNotDropPrivileges)
         QSKIP("running as root and the nobody user is not available");
-    QCOMPARE(outcome, 0);
+    QCOMPARE(outcome, StorageChild::exitCodeFor(Kind::CannotOpen));
     QCOMPARE(QFile::exists(name), fileExists);
     if (fileExists)
         QCOMPARE(readWholeFile(name), content);
@@ -179,10 +289,10 @@ void TestStorage::lockHeldElsewhereTimesOut() {
     file.openOrCreate(name);
 
     file.seek(1);
-    QCOMPARE(errorKindOf([&] { file.writeBytes(QByteArray(recordSize, 'W')); }),
-             kind(StorageError::Kind::LockTimeout));
-    QCOMPARE(errorKindOf([&] { file.appendBytes(QByteArray(recordSize, 'A')); }),
-             kind(StorageError::Kind::LockTimeout));
+    QCOMPARE(raisedError([&] { file.writeBytes(QByteArray(recordSize, 'W')); }),
+             errorName(Kind::LockTimeout));
+    QCOMPARE(raisedError([&] { file.appendBytes(QByteArray(recordSize, 'A')); }),
+             errorName(Kind::LockTimeout));
     QCOMPARE(readWholeFile(name), stampedRecords(3));
 
     otherCopy.unlock();
@@ -203,10 +313,10 @@ void TestStorage::lockReleasedWhileWaitingLetsWriteThrough() {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         otherCopy.unlock();
     });
-    const int error = errorKindOf([&] { file.appendBytes(stampedRecord(recordSize, 0)); });
+    const QString error = raisedError([&] { file.appendBytes(stampedRecord(recordSize, 0)); });
     otherCopyFinishes.join();
 
-    QCOMPARE(error, -1);
+    QCOMPARE(error, QString());
     QCOMPARE(readWholeFile(name), stampedRecords(1));
 }
 
@@ -217,13 +327,13 @@ void TestStorage::failedWriteReleasesLock() {
     file.openOrCreate(name);
 
     file.seek(5); // past the end: nothing to overwrite there
-    QCOMPARE(errorKindOf([&] { file.writeBytes(QByteArray(recordSize, 'W')); }),
-             kind(StorageError::Kind::ReadWrite));
+    QCOMPARE(raisedError([&] { file.writeBytes(QByteArray(recordSize, 'W')); }),
+             errorName(Kind::ReadWrite));
 
     NativeFile otherCopy;
     otherCopy.openOrCreate(name);
     NativeFile::setLockTimeoutMsForTests(50);
-    QCOMPARE(errorKindOf([&] { otherCopy.lockForWriting(); }), -1);
+    QCOMPARE(raisedError([&] { otherCopy.lockForWriting(); }), QString());
     QCOMPARE(readWholeFile(name), stampedRecords(2));
 }
 
@@ -231,39 +341,20 @@ void TestStorage::concurrentAppendsKeepEveryRecord() {
     const int copies = 4;
     const int receiptsEach = 500;
     const QString name = path(QStringLiteral("2024.ric"));
-    int startSignal[2];
-    QCOMPARE(pipe(startSignal), 0);
 
-    std::vector<pid_t> children;
+    std::vector<std::unique_ptr<QProcess>> children;
     for (int copy = 0; copy < copies; ++copy) {
-        const pid_t child = fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            ::close(startSignal[1]);
-            char ignored;
-            while (::read(startSignal[0], &ignored, 1) < 0 && errno == EINTR) {
-            }
-            const int failed = errorKindOf([&] {
-                RecordFile<ReceiptRecord> file;
-                file.openOrCreate(name);
-                for (int i = 0; i < receiptsEach; ++i) {
-                    ReceiptRecord receipt;
-                    receipt.NumRic = QStringLiteral("%1-%2").arg(copy).arg(i);
-                    receipt.Descrizione.fill(receipt.NumRic);
-                    file.append(receipt);
-                }
-            });
-            _exit(failed == -1 ? 0 : 1);
-        }
-        children.push_back(child);
+        children.push_back(std::make_unique<QProcess>());
+        startStorageChild(*children.back(), {QStringLiteral("append-receipts"), name,
+                                             QString::number(copy), QString::number(receiptsEach)});
+        QVERIFY(children.back()->waitForStarted());
     }
-    ::close(startSignal[0]);
-    ::close(startSignal[1]); // every copy starts now
-    for (pid_t child : children) {
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
+    for (const auto& child : children)
+        child->closeWriteChannel(); // every copy starts now
+    for (const auto& child : children) {
+        QVERIFY(child->waitForFinished(60000));
+        QCOMPARE(child->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child->exitCode(), StorageChild::finished);
     }
 
     QCOMPARE(QFileInfo(name).size(), qint64(copies) * receiptsEach * recordSize);
@@ -280,5 +371,34 @@ void TestStorage::concurrentAppendsKeepEveryRecord() {
     for (int copy = 0; copy < copies; ++copy) {
         for (int i = 0; i < receiptsEach; ++i)
             QVERIFY(tags.contains(QStringLiteral("%1-%2").arg(copy).arg(i)));
+    }
+}
+
+void TestStorage::killedOverwritesLeaveWholeRecords() {
+    // Records spanning several of the kernel's page-cache units (4 KiB pages, or folios of up
+    // to 2 MiB), so that kills often land inside the write of one.
+    const int size = 3 << 20;
+    const int records = 4;
+    const int seconds = qEnvironmentVariableIsSet("VELARNO_CRASH_TEST_SECONDS")
+                            ? qEnvironmentVariableIntValue("VELARNO_CRASH_TEST_SECONDS")
+                            : 3;
+    const QString name = path(QStringLiteral("Soci.pro"));
+    writeWholeFile(name, QByteArray(records * size, '\0'));
+    QElapsedTimer elapsed;
+    elapsed.start();
+
+    for (int kill = 1; elapsed.elapsed() < seconds * 1000; ++kill) {
+        QProcess writer;
+        startStorageChild(writer, {QStringLiteral("overwrite-loop"), name, QString::number(size)});
+        if (!writer.waitForReadyRead(30000))
+            QFAIL(qPrintable(
+                QStringLiteral("the writer stopped, exit code %1").arg(writer.exitCode())));
+        // The moment of the kill is what this test varies.
+        QThread::usleep(QRandomGenerator::global()->bounded(50000));
+        writer.kill();
+        QVERIFY(writer.waitForFinished(30000));
+
+        const QString torn = firstTornRecord(name, size);
+        QVERIFY2(torn.isEmpty(), qPrintable(QStringLiteral("kill %1: %2").arg(kill).arg(torn)));
     }
 }

@@ -1,4 +1,5 @@
 #include "tst_storage.h"
+#include "StorageFixtures.h"
 
 #include "storage/MemberRecord.h"
 #include "storage/NativeFile.h"
@@ -81,6 +82,11 @@ void TestStorage::codePage_data() {
                                << QStringLiteral("a?b");
     QTest::newRow("emoji is one character")
         << QStringLiteral("a😀b") << QByteArray("a?b") << QStringLiteral("a?b");
+    QTest::newRow("decomposed accents")
+        << QStringLiteral("Nicolo\u0300 e\u0301 o\u030B") << QByteArray("Nicol\xF2 \xE9 o")
+        << QStringLiteral("Nicolò é o");
+    QTest::newRow("accent without a composed letter")
+        << QStringLiteral("x\u0302y") << QByteArray("xy") << QStringLiteral("xy");
     QTest::newRow("bytes undefined by Windows")
         << QStringLiteral("\u0081\u008D\u008F\u0090\u009D") << QByteArray("\x81\x8D\x8F\x90\x9D")
         << QStringLiteral("\u0081\u008D\u008F\u0090\u009D");
@@ -141,6 +147,13 @@ void TestStorage::writeTextField_data() {
     QTest::newRow("code page") << QStringLiteral("Città €") << 10 << QByteArray("Citt\xE0 \x80");
     QTest::newRow("emoji cut by characters") << QStringLiteral("😀😀😀😀") << 3 << QByteArray("???");
     QTest::newRow("cut before a blank") << QStringLiteral("ab cd") << 3 << QByteArray("ab ");
+    QTest::newRow("composed accent")
+        << QStringLiteral("Nicol\u00F2") << 10 << QByteArray("Nicol\xF2");
+    QTest::newRow("decomposed accent")
+        << QStringLiteral("Nicolo\u0300") << 10 << QByteArray("Nicol\xF2");
+    // Three UTF-16 units a letter before composing.
+    QTest::newRow("decomposed accents cut by letters")
+        << QStringLiteral("e\u0323\u0302").repeated(4) << 3 << QByteArray("eee");
 }
 
 void TestStorage::writeTextField() {
@@ -290,21 +303,17 @@ void TestStorage::fullReceiptRoundTrip() {
 }
 
 void TestStorage::wrongRecordSizeIsRejected() {
+    const QString badData = errorName(StorageError::Kind::BadData);
+    QString first;
+    QString second;
+    const std::array<TextFieldRef<QString>, 2> twoFields{{{&first, 3}, {&second, 4}}};
     for (int delta : {-1, 1}) {
-        const auto kindOf = [](auto&& decode) {
-            try {
-                decode();
-            } catch (const StorageError& error) {
-                return int(error.kind());
-            }
-            return -1;
-        };
         const QByteArray member(MemberRecord::Size + delta, ' ');
         const QByteArray receipt(ReceiptRecord::Size + delta, ' ');
-        QCOMPARE(kindOf([&] { MemberRecord::fromBytes(member); }),
-                 int(StorageError::Kind::BadData));
-        QCOMPARE(kindOf([&] { ReceiptRecord::fromBytes(receipt); }),
-                 int(StorageError::Kind::BadData));
+        const QByteArray fields(9 + delta, ' ');
+        QCOMPARE(raisedError([&] { MemberRecord::fromBytes(member); }), badData);
+        QCOMPARE(raisedError([&] { ReceiptRecord::fromBytes(receipt); }), badData);
+        QCOMPARE(raisedError([&] { decodeTextFields(fields, twoFields, "fields"); }), badData);
     }
 }
 
@@ -314,6 +323,24 @@ void TestStorage::programFileFollowsProgramFolder() {
     setProgramFolderForTests(QString());
 
     QCOMPARE(programFolder(), QCoreApplication::applicationDirPath());
+}
+
+void TestStorage::archivePaths_data() {
+    QTest::addColumn<int>("year"); // 0: the members archive
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("members") << 0 << QStringLiteral("Soci.pro");
+    QTest::newRow("receipts of a year") << 2024 << QStringLiteral("2024.ric");
+    QTest::newRow("year of fewer digits") << 987 << QStringLiteral("0987.ric");
+}
+
+void TestStorage::archivePaths() {
+    QFETCH(int, year);
+    QFETCH(QString, name);
+
+    const QString path = year == 0 ? membersArchivePath() : receiptsArchivePath(year);
+
+    QCOMPARE(path, dir_->filePath(name));
 }
 
 QTEST_GUILESS_MAIN(TestStorage)

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void fullReceiptRoundTrip();
     void wrongRecordSizeIsRejected();
     void programFileFollowsProgramFolder();
+    void archivePaths_data();
+    void archivePaths();
 
     // record files (tst_recordfile.cpp)
     void openOrCreateMakesEmptyFile();
@@ -33,6 +35,11 @@ private Q_SLOTS:
     void appendGivesNextPosition_data();
     void appendGivesNextPosition();
     void overwriteKeepsOtherRecords();
+    void overwriteAtTheEndNeverAppends();
+    void interruptedOverwriteIsCompleted_data();
+    void interruptedOverwriteIsCompleted();
+    void unusableIntentIsDropped_data();
+    void unusableIntentIsDropped();
     void sequentialReadGivesEveryRecordInOrder();
     void writeDiscardsReadAhead();
     void fileThatCannotBeWrittenIsReported_data();
@@ -41,6 +48,7 @@ private Q_SLOTS:
     void lockReleasedWhileWaitingLetsWriteThrough();
     void failedWriteReleasesLock();
     void concurrentAppendsKeepEveryRecord();
+    void killedOverwritesLeaveWholeRecords();
 
     // settings files (tst_inifile.cpp)
     void iniValue_data();

@@ -8,16 +8,24 @@
 class NoFileWrites {
 public:
     NoFileWrites() {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit none = saved_;
+        // Ignored, so the write fails with EFBIG instead of the signal ending the process.
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGXFSZ, &ignore, &savedSignal_);
+        getrlimit(RLIMIT_FSIZE, &savedLimit_);
+        rlimit none = savedLimit_;
         none.rlim_cur = 0;
         setrlimit(RLIMIT_FSIZE, &none);
     }
-    ~NoFileWrites() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    ~NoFileWrites() {
+        setrlimit(RLIMIT_FSIZE, &savedLimit_);
+        sigaction(SIGXFSZ, &savedSignal_, nullptr);
+    }
     NoFileWrites(const NoFileWrites&) = delete;
     NoFileWrites& operator=(const NoFileWrites&) = delete;
 
 private:
-    rlimit saved_{};
+    rlimit savedLimit_{};
+    struct sigaction savedSignal_ {};
 };
