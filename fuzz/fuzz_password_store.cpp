@@ -1,4 +1,4 @@
-#include "app/PasswordStore.h"
+#include "rules/PasswordStore.h"
 #include "storage/IniFile.h"
 
 #include <QString>

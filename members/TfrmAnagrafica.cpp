@@ -1,13 +1,13 @@
 #include "members/TfrmAnagrafica.h"
 
-#include "app/HintLine.h"
-#include "app/ScreenFlow.h"
+#include "shell/HintLine.h"
+#include "shell/ScreenFlow.h"
 
-TfrmAnagrafica::TfrmAnagrafica()
-    : PersistentScreen(QStringLiteral("TfrmAnagrafica"), QStringLiteral(" Velarno - Archivio Soci"),
-                       Kind::Maximized),
+TfrmAnagrafica::TfrmAnagrafica(ScreenFlow& screenFlow)
+    : PersistentScreen(screenFlow, QStringLiteral("TfrmAnagrafica"),
+                       QStringLiteral(" Velarno - Archivio Soci"), Kind::Maximized),
       hints_(addHintLine(this, QStringLiteral("Pronto per archiviare una nuova scheda..."))) {}
 
 void TfrmAnagrafica::closeStep() {
-    ScreenFlow::moveTo(Screen::Avvio, this);
+    flow().moveTo(Screen::Avvio, this);
 }

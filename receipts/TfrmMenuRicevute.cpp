@@ -1,14 +1,14 @@
 #include "receipts/TfrmMenuRicevute.h"
 
-#include "app/ScreenFlow.h"
+#include "shell/ScreenFlow.h"
 #include "storage/TextCodec.h"
 
 namespace {
 const QString toMainMenu = QStringLiteral("avvio");
 }
 
-TfrmMenuRicevute::TfrmMenuRicevute()
-    : PersistentScreen(QStringLiteral("TfrmMenuRicevute"),
+TfrmMenuRicevute::TfrmMenuRicevute(ScreenFlow& screenFlow)
+    : PersistentScreen(screenFlow, QStringLiteral("TfrmMenuRicevute"),
                        QStringLiteral(" Velarno - Emissione Ricevute"), Kind::Maximized),
       returnTo_(toMainMenu) {}
 
@@ -28,5 +28,5 @@ void TfrmMenuRicevute::closeStep() {
         target = Screen::Ricevute;
     else if (marker == QStringLiteral("statistiche"))
         target = Screen::Statistiche;
-    ScreenFlow::moveTo(target, this);
+    flow().moveTo(target, this);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/ScreenKinds.h"
+#include "shell/ScreenKinds.h"
 
 // The receipts menu. Its return-to marker says which screen its closing shows:
 // "avvio" the main menu, "ricevute" the receipt editor, "statistiche" the statistics.
 class TfrmMenuRicevute : public PersistentScreen {
     Q_OBJECT
 public:
-    TfrmMenuRicevute();
+    explicit TfrmMenuRicevute(ScreenFlow& screenFlow);
 
     // Closes the menu towards the screen the marker names.
     void closeTowards(const QString& marker);

@@ -1,11 +1,11 @@
 #include "reports/TfrmMenuRiepLavoro.h"
 
-#include "app/ScreenFlow.h"
+#include "shell/ScreenFlow.h"
 
-TfrmMenuRiepLavoro::TfrmMenuRiepLavoro()
-    : PersistentScreen(QStringLiteral("TfrmMenuRiepLavoro"),
+TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(ScreenFlow& screenFlow)
+    : PersistentScreen(screenFlow, QStringLiteral("TfrmMenuRiepLavoro"),
                        QStringLiteral(" Velarno - Riepilogo Incassi"), Kind::Maximized) {}
 
 void TfrmMenuRiepLavoro::closeStep() {
-    ScreenFlow::moveTo(Screen::Avvio, this);
+    flow().moveTo(Screen::Avvio, this);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/ScreenKinds.h"
+#include "shell/ScreenKinds.h"
 
 // The income menu: period and payer of the income summary.
 class TfrmMenuRiepLavoro : public PersistentScreen {
     Q_OBJECT
 public:
-    TfrmMenuRiepLavoro();
+    explicit TfrmMenuRiepLavoro(ScreenFlow& screenFlow);
 
 protected:
     void closeStep() override;

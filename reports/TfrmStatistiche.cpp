@@ -1,13 +1,13 @@
 #include "reports/TfrmStatistiche.h"
 
-#include "app/HintLine.h"
-#include "app/ScreenFlow.h"
+#include "shell/HintLine.h"
+#include "shell/ScreenFlow.h"
 
-TfrmStatistiche::TfrmStatistiche()
-    : PersistentScreen(QStringLiteral("TfrmStatistiche"),
+TfrmStatistiche::TfrmStatistiche(ScreenFlow& screenFlow)
+    : PersistentScreen(screenFlow, QStringLiteral("TfrmStatistiche"),
                        QStringLiteral(" Velarno - Statistiche Incassi"), Kind::Maximized),
       hints_(addHintLine(this, QStringLiteral("Grafico statistico degli incassi annuali."))) {}
 
 void TfrmStatistiche::closeStep() {
-    ScreenFlow::moveTo(Screen::Avvio, this);
+    flow().moveTo(Screen::Avvio, this);
 }

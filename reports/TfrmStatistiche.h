@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ScreenKinds.h"
+#include "shell/ScreenKinds.h"
 
 class HintLine;
 
@@ -8,7 +8,7 @@ class HintLine;
 class TfrmStatistiche : public PersistentScreen {
     Q_OBJECT
 public:
-    TfrmStatistiche();
+    explicit TfrmStatistiche(ScreenFlow& screenFlow);
 
 protected:
     void closeStep() override;

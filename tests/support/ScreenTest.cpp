@@ -1,6 +1,5 @@
 #include "tests/support/ScreenTest.h"
 
-#include "app/ScreenFlow.h"
 #include "storage/ProgramFolder.h"
 #include "ui/Shell.h"
 #include "ui/TestSeams.h"
@@ -15,19 +14,16 @@ void ScreenTest::setUpSeams() {
     setProgramFolderForTests(folder_->path());
     messages.clear();
     shellTargets.clear();
-    terminations = 0;
     questionAnswer = true;
     setMessageHandlerForTests([this](MessageKind kind, const QString& text) {
         messages.append({kind, text});
         return questionAnswer;
     });
     setShellHandlerForTests([this](const QString& target) { shellTargets.append(target); });
-    ScreenFlow::setTerminateHandlerForTests([this] { ++terminations; });
 }
 
 void ScreenTest::tearDownSeams() {
     resetSeamsForTests();
-    ScreenFlow::setTerminateHandlerForTests({});
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows)
         window->hide();

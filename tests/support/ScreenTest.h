@@ -21,8 +21,8 @@ template <class T> T* control(const QObject* screen, const QString& name) {
     return found;
 }
 
-// What a screen test sees of the outside world: a fresh program folder, the messages shown,
-// the shell targets opened and the end of the program.
+// What a screen test sees of the outside world: a fresh program folder, the messages shown
+// and the shell targets opened.
 class ScreenTest {
 public:
     void setUpSeams();    // call from init()
@@ -37,7 +37,6 @@ public:
     };
     QList<Message> messages;
     QStringList shellTargets;
-    int terminations = 0;
     bool questionAnswer = true;
 
 private:

@@ -1,0 +1,16 @@
+#include "program/ProgramScreens.h"
+#include "ui/Application.h"
+
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL); // no graphics-card acceleration
+    Application application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Velarno"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icona.svg")));
+    // The program ends only through its own ways out: the login's "Esci" and the main menu.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    ProgramScreens screens;
+    screens.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class PersistentScreen;
+class QLabel;
+class QPoint;
+class QWidget;
+
+// The hint line panInfo at the bottom of a screen: when the mouse moves over a button or picture
+// with a hint, the line shows it; over the background (the window, its container, decorative
+// pictures and plain labels) the line is emptied; edit boxes and other controls without a hint
+// leave it as it is. Only mouse moves count, so a screen shown under a resting mouse keeps its
+// initial text until the mouse moves. It watches the widgets of its own screen only.
+class HintLine : public QObject {
+public:
+    HintLine(QLabel* panInfo, QWidget* window);
+
+    void addHint(QWidget* control, const QString& hint);
+    void addBackground(QWidget* decoration);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watch(QWidget* widget);
+    void followMouseAt(const QPoint& globalPosition);
+    bool isBackground(const QWidget* widget) const;
+
+    QLabel* panInfo_;
+    QWidget* window_;
+};
+
+// The hint line strip at the bottom of a screen's container, showing its initial text.
+HintLine* addHintLine(PersistentScreen* screen, const QString& initialText);

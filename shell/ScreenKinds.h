@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QWidget>
+
+class ScreenFlow;
+
+// A screen that lives for the whole run and is only shown and hidden. A maximized one holds
+// its controls in the fixed-size container panContainer, centred on a blue-to-white
+// background.
+class PersistentScreen : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Maximized, Compact };
+    static constexpr QSize ContainerSize{995, 692};
+
+    PersistentScreen(ScreenFlow& flow, const QString& objectName, const QString& caption,
+                     Kind kind);
+
+    QWidget* container() const { return panContainer_; }
+    void showScreen();
+
+protected:
+    const ScreenFlow& flow() const { return flow_; }
+
+    // What each showing resets.
+    virtual void onShow() {}
+    // What the window's closing does (the close button of the title bar, or close()).
+    virtual void closeStep() {}
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    ScreenFlow& flow_;
+    Kind kind_;
+    QWidget* panContainer_;
+};
+
+// A dialog window: fixed size, no buttons in its title bar, closed only by its own buttons.
+class FixedDialog : public QDialog {
+    Q_OBJECT
+public:
+    FixedDialog(QWidget* opener, const QString& objectName, const QString& caption, QSize size);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};

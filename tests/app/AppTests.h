@@ -1,8 +1,0 @@
-#pragma once
-
-class QObject;
-
-QObject* newPasswordTests();
-QObject* newBehaviourTests();
-QObject* newFlowTests();
-QObject* newSeamTests();

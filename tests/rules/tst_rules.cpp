@@ -1,0 +1,102 @@
+#include "rules/PasswordStore.h"
+#include "rules/TextRules.h"
+#include "storage/ProgramFolder.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <stdexcept>
+
+class TestRules : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    void scrambleKnownVectors_data() {
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("scrambled");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("one letter") << QStringLiteral("A") << QStringLiteral("56");
+        QTest::newRow("two letters") << QStringLiteral("AB") << QStringLiteral("568B");
+        QTest::newRow("repeated letter rolls the key")
+            << QStringLiteral("AAA") << QStringLiteral("568841");
+        QTest::newRow("initial password")
+            << QStringLiteral("VELARNO") << QStringLiteral("41EC8C67C522C6");
+    }
+    void scrambleKnownVectors() {
+        QFETCH(QString, plain);
+        QFETCH(QString, scrambled);
+        QCOMPARE(ScrambleText(plain), scrambled);
+        QCOMPARE(UnscrambleText(scrambled), plain);
+        QCOMPARE(UnscrambleText(scrambled.toLower()), plain);
+    }
+
+    void scrambleRoundTripsLatin1Texts() {
+        QRandomGenerator random(2026);
+        for (int length : {0, 1, 2, 17, 128, 254, 255}) {
+            QString plain;
+            for (int i = 0; i < length; ++i)
+                plain += QChar(char16_t(random.bounded(256)));
+            QCOMPARE(ScrambleText(plain).size(), 2 * length);
+            QCOMPARE(UnscrambleText(ScrambleText(plain)), plain);
+        }
+    }
+
+    void unscrambleIgnoresOddTrailingCharacter() {
+        QCOMPARE(UnscrambleText(QStringLiteral("568BF")), QStringLiteral("AB"));
+    }
+
+    void unscrambleRejectsNonHexadecimal_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("letter beyond F") << QStringLiteral("5G");
+        QTest::newRow("blank inside") << QStringLiteral("56 8");
+        QTest::newRow("sign") << QStringLiteral("+5");
+    }
+    void unscrambleRejectsNonHexadecimal() {
+        QFETCH(QString, stored);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, UnscrambleText(stored));
+    }
+
+    void shippedStoreHoldsTheInitialPassword() {
+        QTemporaryDir folder;
+        setProgramFolderForTests(folder.path());
+        const QString shipped = QStringLiteral(VELARNO_SOURCE_DIR "/assets/unins000.dll");
+        QVERIFY(QFile::copy(shipped, folder.filePath(QStringLiteral("unins000.dll"))));
+        QCOMPARE(readStoredPassword(), QStringLiteral("VELARNO"));
+        setProgramFolderForTests(QString());
+    }
+
+    void datesUseFourDigitYears_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("leading zeros") << QStringLiteral("01/02/2024") << QDate(2024, 2, 1);
+        QTest::newRow("leap day") << QStringLiteral("29/02/2024") << QDate(2024, 2, 29);
+        QTest::newRow("blanks around") << QStringLiteral(" 31/12/1999 ") << QDate(1999, 12, 31);
+        QTest::newRow("two-digit year") << QStringLiteral("01/02/24") << QDate();
+        QTest::newRow("short day, month and year") << QStringLiteral("1/2/24") << QDate();
+        QTest::newRow("short day") << QStringLiteral("1/02/2024") << QDate();
+        QTest::newRow("no such day") << QStringLiteral("30/02/2024") << QDate();
+        QTest::newRow("other separator") << QStringLiteral("01-02-2024") << QDate();
+        QTest::newRow("empty") << QString() << QDate();
+    }
+    void datesUseFourDigitYears() {
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        applyTextConventions(); // the Italian short format would have a two-digit year
+        QCOMPARE(dateFromText(text), date);
+        if (date.isValid())
+            QCOMPARE(dateText(date), text.trimmed());
+    }
+
+    void upperTrimmedTouchesOnlyAsciiLetters() {
+        QCOMPARE(upperTrimmed(QStringLiteral("\t rssmra80à01h501u \n")),
+                 QStringLiteral("RSSMRA80à01H501U"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRules)
+
+#include "tst_rules.moc"

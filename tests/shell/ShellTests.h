@@ -1,0 +1,8 @@
+#pragma once
+
+class QObject;
+
+QObject* newPasswordTests();
+QObject* newBehaviourTests();
+QObject* newDialogTests();
+QObject* newSeamTests();
