@@ -46,13 +46,6 @@ const char16_t* const kParagraphs[] = {
     u"entrate di un anno. Dal menu principale si aprono anche le informazioni sul "
     u"programma e questa guida; l'icona Esci chiude il programma.",
 
-    u"Le principali schermate di lavoro hanno un proprio pulsante di guida, che spiega "
-    u"le funzioni disponibili in quel punto del programma, e una barra in fondo alla "
-    u"finestra che descrive il pulsante su cui si trova il mouse. Nella maggior parte "
-    u"dei campi il tasto Invio sposta il cursore sul campo successivo. Le date si "
-    u"indicano nel formato gg/mm/aaaa e gli importi si scrivono con la virgola prima "
-    u"dei decimali, senza punti per le migliaia.",
-
     u"L'applicazione Archivio soci consente di compilare per ciascun iscritto una "
     u"scheda con i seguenti dati: cognome e nome, numero di tessera, quota "
     u"associativa, luogo e data di nascita, codice fiscale, partita IVA, indirizzo di "
@@ -378,6 +371,13 @@ const char16_t* const kParagraphs[] = {
     u"sicurezza dei dati. Se si lavora alternativamente sulla chiavetta e sul "
     u"computer, occorre fare attenzione a non sostituire i dati più recenti con quelli "
     u"di una copia meno aggiornata.",
+
+    u"Le principali schermate di lavoro hanno un proprio pulsante di guida, che spiega "
+    u"le funzioni disponibili in quel punto del programma, e una barra in fondo alla "
+    u"finestra che descrive il pulsante su cui si trova il mouse. Nella maggior parte "
+    u"dei campi il tasto Invio sposta il cursore sul campo successivo. Le date si "
+    u"indicano nel formato gg/mm/aaaa e gli importi si scrivono con la virgola prima "
+    u"dei decimali, senza punti per le migliaia.",
 
     u"Per ogni ulteriore dettaglio è disponibile la guida completa in formato PDF, che "
     u"si apre con il collegamento Visualizza guida in formato PDF di questa finestra. "

@@ -190,6 +190,16 @@ private Q_SLOTS:
         QVERIFY(text.endsWith(QStringLiteral("\r\n\r\n")));
         QVERIFY(!text.contains(QStringLiteral("\r\n\r\n\r\n")));
         QVERIFY(text.contains(QStringLiteral("la parola velarno")));
+
+        // The topics in their order: the applications, then the members archive; the general
+        // use of the screens just before the closing paragraph.
+        const QStringList paragraphs =
+            text.split(QStringLiteral("\r\n\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(paragraphs.size(), 45);
+        QVERIFY(paragraphs[4].startsWith(QStringLiteral("Dal menu principale si accede")));
+        QVERIFY(paragraphs[5].startsWith(QStringLiteral("L'applicazione Archivio soci")));
+        QVERIFY(paragraphs[43].startsWith(QStringLiteral("Le principali schermate di lavoro")));
+        QVERIFY(paragraphs[44].startsWith(QStringLiteral("Per ogni ulteriore dettaglio")));
     }
 
     void hintLinesOfTheRealScreens_data() {
