@@ -13,8 +13,14 @@
 #include <QPushButton>
 
 namespace {
+// Room for the longest caption in Verdana Bold and in DejaVu Sans Bold, its Linux stand-in.
+constexpr int captionWidth = 260;
+constexpr int fieldX = 290;
+constexpr int fieldWidth = 260;
+
 QLineEdit* addPasswordField(QWidget* panel, const QString& name, int y) {
-    QLineEdit* box = addEditBox(panel, name, QRect(250, y, 260, 34), Fonts::passwordField());
+    QLineEdit* box =
+        addEditBox(panel, name, QRect(fieldX, y, fieldWidth, 34), Fonts::passwordField());
     box->setEchoMode(QLineEdit::Password);
     addFocusFrame(box);
     return box;
@@ -24,22 +30,22 @@ QLineEdit* addPasswordField(QWidget* panel, const QString& name, int y) {
 TfrmCambiaPassword::TfrmCambiaPassword(ScreenFlow& screenFlow)
     : PersistentScreen(screenFlow, QStringLiteral("TfrmCambiaPassword"),
                        QStringLiteral(" Cambia password"), Kind::Compact) {
-    setFixedSize(540, 250);
+    setFixedSize(fieldX + fieldWidth + 30, 250);
     QWidget* panel = container();
     addLabel(panel, QStringLiteral("lblPasswordOld"), QStringLiteral("Vecchia password:"),
-             QRect(20, 30, 225, 24));
+             QRect(20, 30, captionWidth, 24));
     txtPasswordOld = addPasswordField(panel, QStringLiteral("txtPasswordOld"), 25);
     addLabel(panel, QStringLiteral("lblPasswordNew"), QStringLiteral("Nuova password:"),
-             QRect(20, 80, 225, 24));
+             QRect(20, 80, captionWidth, 24));
     txtPasswordNew = addPasswordField(panel, QStringLiteral("txtPasswordNew"), 75);
     addLabel(panel, QStringLiteral("lblConferma"), QStringLiteral("Conferma nuova password:"),
-             QRect(20, 130, 225, 24));
+             QRect(20, 130, captionWidth, 24));
     txtConferma = addPasswordField(panel, QStringLiteral("txtConferma"), 125);
-    cmdOK =
-        addButton(panel, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(250, 190, 120, 32));
+    cmdOK = addButton(panel, QStringLiteral("cmdOK"), QStringLiteral("OK"),
+                      QRect(fieldX, 190, 120, 32));
     cmdOK->setEnabled(false);
     cmdEsci = addButton(panel, QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"),
-                        QRect(390, 190, 120, 32));
+                        QRect(fieldX + fieldWidth - 120, 190, 120, 32));
 
     for (QLineEdit* box : {txtPasswordOld, txtPasswordNew, txtConferma})
         onTyping(box, [this] { updateOkButton(); });

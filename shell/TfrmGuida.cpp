@@ -1,6 +1,7 @@
 #include "shell/TfrmGuida.h"
 
 #include "shell/Controls.h"
+#include "shell/Fonts.h"
 #include "shell/TextLink.h"
 #include "storage/ProgramFolder.h"
 #include "ui/DialogRunner.h"
@@ -17,18 +18,14 @@ TfrmGuida::TfrmGuida(QWidget* opener)
                   QStringLiteral(" Guida all'utilizzo del software"), QSize(720, 560)) {
     lblTitolo = addLabel(this, QStringLiteral("lblTitolo"),
                          QStringLiteral("Argomento della guida."), QRect(20, 15, 680, 32));
-    QFont titleFont(QStringLiteral("Arial"), 16);
-    titleFont.setBold(true);
-    lblTitolo->setFont(titleFont);
+    lblTitolo->setFont(Fonts::helpTitle());
     lblTitolo->setStyleSheet(QStringLiteral("color: crimson;"));
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));
     txtGuida->setReadOnly(true);
     txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont textFont(QStringLiteral("Verdana"), 12);
-    textFont.setBold(true);
-    txtGuida->setFont(textFont);
+    txtGuida->setFont(Fonts::helpText());
     txtGuida->setGeometry(20, 55, 680, 430);
 
     auto* imgPDF =

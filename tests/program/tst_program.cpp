@@ -6,6 +6,7 @@
 #include "shell/TfrmInfo.h"
 #include "shell/TfrmSplash.h"
 #include "tests/support/ScreenTest.h"
+#include "tests/support/TextFit.h"
 #include "ui/DialogRunner.h"
 #include "ui/Picture.h"
 
@@ -193,13 +194,27 @@ private Q_SLOTS:
 
         // The topics in their order: the applications, then the members archive; the general
         // use of the screens just before the closing paragraph.
-        const QStringList paragraphs =
-            text.split(QStringLiteral("\r\n\r\n"), Qt::SkipEmptyParts);
+        const QStringList paragraphs = text.split(QStringLiteral("\r\n\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(paragraphs.size(), 45);
         QVERIFY(paragraphs[4].startsWith(QStringLiteral("Dal menu principale si accede")));
         QVERIFY(paragraphs[5].startsWith(QStringLiteral("L'applicazione Archivio soci")));
         QVERIFY(paragraphs[43].startsWith(QStringLiteral("Le principali schermate di lavoro")));
         QVERIFY(paragraphs[44].startsWith(QStringLiteral("Per ogni ulteriore dettaglio")));
+    }
+
+    // One row per area screen, each checked as it is shown.
+    void textsFitTheAreaScreens_data() {
+        QTest::addColumn<Screen>("id");
+        QTest::newRow("member editor") << Screen::Anagrafica;
+        QTest::newRow("receipts menu") << Screen::MenuRicevute;
+        QTest::newRow("receipt editor") << Screen::Ricevute;
+        QTest::newRow("statistics") << Screen::Statistiche;
+        QTest::newRow("income menu") << Screen::MenuRiepLavoro;
+    }
+    void textsFitTheAreaScreens() {
+        QFETCH(Screen, id);
+        goTo(id);
+        checkTextsFit(screen(id));
     }
 
     void hintLinesOfTheRealScreens_data() {

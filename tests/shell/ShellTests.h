@@ -6,3 +6,4 @@ QObject* newPasswordTests();
 QObject* newBehaviourTests();
 QObject* newDialogTests();
 QObject* newSeamTests();
+QObject* newTextFitTests();
