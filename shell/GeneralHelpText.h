@@ -1,4 +1,10 @@
 #pragma once
+
 #include <QString>
-// The text of the main menu's help window: paragraphs separated by an empty line.
+
+// The main menu's help window: its title, and its text made of paragraphs separated by an
+// empty line.
+inline QString generalHelpTitle() {
+    return QStringLiteral("Uno sguardo a Velarno.");
+}
 QString generalHelpText();

@@ -65,7 +65,7 @@ void TfrmAvvio::addTools() {
         {u"imgSplash", u"splash_small", 80, [this] { run_dialog<TfrmSplash>(this); },
          QStringLiteral("Velarno")},
         {u"imgGuida", u"guida", 140,
-         [this] { showHelp(this, QStringLiteral("Uno sguardo a Velarno."), generalHelpText()); },
+         [this] { showHelp(this, generalHelpTitle(), generalHelpText()); },
          QStringLiteral("Guida all'utilizzo del software")},
         {u"imgSito", u"sito", 200, [] { open_with_shell(Maker::webSite()); },
          QStringLiteral("Visita il sito web")},

@@ -1,0 +1,10 @@
+#include "program/guide/GuideChapters.h"
+
+#include "shell/GeneralHelpText.h"
+
+// One line per help window; the guide's table of contents follows this order.
+QList<GuideChapter> guideChapters() {
+    return {
+        {generalHelpTitle(), generalHelpText()},
+    };
+}

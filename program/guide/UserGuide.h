@@ -1,0 +1,51 @@
+#pragma once
+
+#include "program/guide/GuideChapters.h"
+
+#include <QFont>
+#include <QTextDocument>
+
+class QPainter;
+class QPdfWriter;
+
+// The guide's text; the program's SVG pictures are drawn sharp enough for paper.
+class GuideTextDocument : public QTextDocument {
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+};
+
+// The user guide set on the A4 pages of a PDF writer. The fixed parts come from an HTML
+// template with two placeholders: {{indice}} for the rows of the table of contents and
+// {{capitoli}} for the chapters, each an <h1> followed by its paragraphs.
+class UserGuide {
+public:
+    // Throws std::invalid_argument when the template lacks a placeholder.
+    UserGuide(const QString& templateHtml, const QList<GuideChapter>& chapters, QPdfWriter& writer);
+
+    const QTextDocument& document() const { return document_; }
+    // The page on which each chapter starts, the title page being page 1.
+    const QList<int>& chapterPages() const { return chapterPages_; }
+
+    // Paints every page; throws std::runtime_error when the writer cannot be painted on.
+    void print();
+
+private:
+    void layOut(const QList<int>& pages);
+    QList<int> pagesOfChapters() const;
+    void paintPage(QPainter& painter, int page);
+    void paintFooter(QPainter& painter, int page) const;
+
+    QString templateHtml_;
+    QList<GuideChapter> chapters_;
+    QPdfWriter& writer_;
+    GuideTextDocument document_;
+    QList<int> chapterPages_;
+};
+
+// A help text as HTML paragraphs that show it literally.
+QString helpTextHtml(const QString& helpText);
+
+// Writes the guide as a PDF file, replacing any older one only once the new one is complete.
+// Throws std::exception on failure.
+void writeUserGuide(const QString& templateHtml, const QList<GuideChapter>& chapters,
+                    const QString& pdfPath);
