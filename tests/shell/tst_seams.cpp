@@ -59,7 +59,10 @@ private Q_SLOTS:
         QCOMPARE(QApplication::sendEvent(&failing, &event), false);
         QCOMPARE(t.messages.size(), 1);
         QCOMPARE(t.messages[0].kind, MessageKind::Error);
-        QVERIFY(t.messages[0].text.contains(QStringLiteral("disco pieno")));
+        // An Italian sentence first, the technical detail below it.
+        QCOMPARE(t.messages[0].text,
+                 QStringLiteral("Si è verificato un errore imprevisto: l'operazione non è stata "
+                                "completata.\n\r\n\rDettagli: disco pieno"));
         QEvent again(QEvent::User);
         QApplication::sendEvent(&failing, &again);
         QCOMPARE(t.messages.size(), 2);

@@ -2,7 +2,7 @@
 
 #include "storage/ProgramFolder.h"
 #include "ui/Shell.h"
-#include "ui/TestSeams.h"
+#include "tests/support/TestSeams.h"
 
 #include <QApplication>
 #include <QFile>

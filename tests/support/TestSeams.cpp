@@ -1,4 +1,4 @@
-#include "ui/TestSeams.h"
+#include "tests/support/TestSeams.h"
 
 #include "ui/Camera.h"
 #include "ui/Clock.h"
