@@ -83,6 +83,7 @@ public:
     std::function<void()> openPicker; // set for a date box
     std::optional<KeyFilter> filter;
     std::function<void()> typed;
+    std::function<void()> leave;
     QPointer<QWidget> frame;
     bool tinted = false;
 
@@ -102,8 +103,12 @@ protected:
                 typed();
             return false;
         case QEvent::FocusIn:
+            showFocus(true);
+            return false;
         case QEvent::FocusOut:
-            showFocus(event->type() == QEvent::FocusIn);
+            showFocus(false);
+            if (leave)
+                leave();
             return false;
         case QEvent::Move:
         case QEvent::Resize:
@@ -191,6 +196,10 @@ void makeDateBox(QLineEdit* box, std::function<void()> openPicker) {
     box->setReadOnly(true);
     box->setContextMenuPolicy(Qt::NoContextMenu);
     BoxBehaviour::of(box).openPicker = std::move(openPicker);
+}
+
+void onLeave(QWidget* box, std::function<void()> action) {
+    BoxBehaviour::of(box).leave = std::move(action);
 }
 
 void onTyping(QLineEdit* box, std::function<void()> check) {

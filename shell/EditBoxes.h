@@ -30,6 +30,9 @@ void rewriteWhileTyping(QLineEdit* box, Rewrite rule);
 // A read-only date box: Backspace or Delete empties it, any other key opens the picker.
 void makeDateBox(QLineEdit* box, std::function<void()> openPicker);
 
+// The box's leave step: runs when the box loses the focus, after its highlight is gone.
+void onLeave(QWidget* box, std::function<void()> action);
+
 // Runs check after every change of the box's text and every key release in it.
 void onTyping(QLineEdit* box, std::function<void()> check);
 

@@ -26,6 +26,14 @@ QString receiptsArchivePath(int year) {
     return programFile(QStringLiteral("%1.ric").arg(year, 4, 10, QLatin1Char('0')));
 }
 
+QString photosFolder() {
+    return programFile(QStringLiteral("Schedario"));
+}
+
+QString attachmentsFolder() {
+    return programFile(QStringLiteral("Documenti_Allegati"));
+}
+
 void setProgramFolderForTests(const QString& path) {
     folderSetByTests() = path;
 }

@@ -12,6 +12,10 @@ QString programFile(const QString& name);
 QString membersArchivePath();
 // A year's receipts: the four-digit year followed by ".ric".
 QString receiptsArchivePath(int year);
+// The folder of the members' photos, Schedario.
+QString photosFolder();
+// The folder shared by every member's attached documents, Documenti_Allegati.
+QString attachmentsFolder();
 
 // Tests point the program folder at a temporary directory; an empty path restores the default.
 void setProgramFolderForTests(const QString& path);

@@ -1,10 +1,12 @@
 #include "program/guide/GuideChapters.h"
 
+#include "members/MembersHelpText.h"
 #include "shell/GeneralHelpText.h"
 
 // One line per help window; the guide's table of contents follows this order.
 QList<GuideChapter> guideChapters() {
     return {
         {generalHelpTitle(), generalHelpText()},
+        {membersHelpTitle(), membersHelpText()},
     };
 }

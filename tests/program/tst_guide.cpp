@@ -139,10 +139,13 @@ private Q_SLOTS:
     }
 
     void chaptersHoldTheWholeHelpTexts() {
-        const QString text = chaptersText();
+        // pdftotext joins a word hyphenated at a line end ("e-" "mail" gives "email").
+        const auto withoutHyphens = [](QString text) { return text.remove(QLatin1Char('-')); };
+        const QString text = withoutHyphens(chaptersText());
         for (const GuideChapter& chapter : guideChapters()) {
             for (const QString& paragraph : paragraphsOf(chapter.text))
-                QVERIFY2(text.contains(paragraph.simplified()), qPrintable(paragraph));
+                QVERIFY2(text.contains(withoutHyphens(paragraph.simplified())),
+                         qPrintable(paragraph));
         }
     }
 

@@ -1,0 +1,158 @@
+#include "members/MemberPhoto.h"
+
+#include "members/PhotoBox.h"
+#include "members/TfrmWebCam.h"
+#include "members/TfrmZoom.h"
+#include "storage/ProgramFolder.h"
+#include "storage/TextCodec.h"
+#include "ui/DialogRunner.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+
+namespace {
+
+constexpr int jpegQuality = 90;
+
+// Positions are written by the program itself; anything else names no photo.
+bool isPosition(const QString& position) {
+    const QString trimmed = trimBlanks(position);
+    if (trimmed.isEmpty())
+        return false;
+    for (QChar c : trimmed) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+// A null picture when the file cannot be read or decoded.
+QImage readPicture(const QString& path) {
+    QImageReader reader(path);
+    reader.setAutoTransform(true); // photos taken upright by a phone stay upright
+    return reader.read();
+}
+
+// JPEG keeps no transparency: transparent parts become white, not black.
+QImage opaque(const QImage& picture) {
+    if (!picture.hasAlphaChannel())
+        return picture;
+    QImage flattened(picture.size(), QImage::Format_RGB32);
+    flattened.fill(Qt::white);
+    QPainter(&flattened).drawImage(0, 0, picture);
+    return flattened;
+}
+
+// The whole file or nothing: an interrupted write leaves any old file as it was.
+bool writePicture(const QImage& picture, const QString& path, const QByteArray& format) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, format);
+    writer.setQuality(jpegQuality);
+    if (!writer.write(opaque(picture))) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// Encoded by the extension of the name; a name without a known one gets the dialog's JPEG.
+QByteArray formatForPath(const QString& path) {
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (!suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix))
+        return suffix;
+    return QByteArrayLiteral("jpg");
+}
+
+QString proposedCopyPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Foto.jpg"));
+}
+
+QString copyNotSavedMessage(const QString& path) {
+    return QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file ") +
+           QDir::toNativeSeparators(path) +
+           QStringLiteral(".\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella "
+                          "cartella scelta.");
+}
+
+} // namespace
+
+QImage drawingAtPhotoSize(const QString& svgResource) {
+    QImage drawing(PhotoBox::DesignSize, QImage::Format_RGB32);
+    drawing.fill(Qt::white);
+    QSvgRenderer renderer(svgResource);
+    QPainter painter(&drawing);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(drawing.rect()));
+    return drawing;
+}
+
+QImage placeholderPhoto() {
+    return drawingAtPhotoSize(QStringLiteral(":/pictures/foto_gruppo.svg"));
+}
+
+QString memberPhotoPath(const QString& position) {
+    return photosFolder() + QStringLiteral("/Socio_") + trimBlanks(position) +
+           QStringLiteral(".jpg");
+}
+
+void LoadMemberPhoto(PhotoBox& box, const QString& position) {
+    QDir().mkpath(photosFolder());
+    box.setPicture(isPosition(position) ? readPicture(memberPhotoPath(position)) : QImage());
+}
+
+bool StoreMemberPhoto(PhotoBox& box, const QString& position) {
+    const bool stored = isPosition(position) && QDir().mkpath(photosFolder()) &&
+                        writePicture(box.picture(), memberPhotoPath(position), "jpg");
+    if (!stored)
+        box.showPlaceholder();
+    return stored;
+}
+
+QString photoNotStoredMessage() {
+    return QStringLiteral(
+        "Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvarne "
+        "la foto nella cartella Schedario.\n\r\n\rAccertarsi di possedere i privilegi di "
+        "scrittura nella cartella di installazione del programma.");
+}
+
+void loadPhotoFromDisk(QWidget* opener, PhotoBox& box) {
+    // Qt reads the patterns from the brackets, separated by blanks.
+    const std::optional<QString> path = askOpenFileName(
+        opener, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
+        QString(), QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+    if (path)
+        box.setPicture(readPicture(*path));
+}
+
+void savePictureCopy(QWidget* opener, const QImage& picture) {
+    const std::optional<QString> path = askSaveFileName(
+        opener, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
+        proposedCopyPath(), QStringLiteral("File Jpeg (*.jpg)"));
+    if (path && !writePicture(picture, *path, formatForPath(*path)))
+        showMessage(opener, MessageKind::Warning, copyNotSavedMessage(*path));
+}
+
+void savePhotoCopy(QWidget* opener, PhotoBox& box) {
+    savePictureCopy(opener, box.picture());
+}
+
+void zoomPhoto(QWidget* opener, const QImage& picture) {
+    run_dialog<TfrmZoom>(opener, [&](TfrmZoom& zoom) { zoom.setPicture(picture); });
+}
+
+void capturePhoto(QWidget* opener, PhotoBox& box) {
+    run_dialog<TfrmWebCam>(opener, [&](TfrmWebCam& webcam) { webcam.setPhotoBox(&box); });
+}
