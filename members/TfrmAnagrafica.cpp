@@ -131,7 +131,7 @@ void TfrmAnagrafica::buildFields(QWidget* panel) {
                         boxInRow(10, 265, 245));
 
     filterKeys(txtStipendio, KeyFilter::Amount);
-    onLeave(txtStipendio, [this] { txtStipendio->setText(normalizedFee(txtStipendio->text())); });
+    onLeave(txtStipendio, [this] { txtStipendio->setText(normalizedPrice(txtStipendio->text())); });
     filterKeys(txtPartitaIva, KeyFilter::DigitsOnly);
     filterKeys(txtPreavviso, KeyFilter::DigitsOnly);
     for (QLineEdit* code : {txtCodFisc, txtProv, txtIban})

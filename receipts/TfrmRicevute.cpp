@@ -2,6 +2,8 @@
 
 #include "shell/HintLine.h"
 #include "shell/ScreenFlow.h"
+#include "storage/ProgramFolder.h"
+#include "storage/TextCodec.h"
 
 TfrmRicevute::TfrmRicevute(ScreenFlow& screenFlow)
     : PersistentScreen(screenFlow, QStringLiteral("TfrmRicevute"),
@@ -11,4 +13,9 @@ TfrmRicevute::TfrmRicevute(ScreenFlow& screenFlow)
 // Back to the main menu, not to the receipts menu.
 void TfrmRicevute::closeStep() {
     flow().moveTo(Screen::Avvio, this);
+}
+
+void TfrmRicevute::setYear(const QString& year) {
+    filePath_ = receiptsArchivePath(trimBlanks(year).toInt());
+    setWindowTitle(QStringLiteral(" Velarno - Emissione ricevute anno ") + trimBlanks(year));
 }

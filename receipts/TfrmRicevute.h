@@ -10,9 +10,14 @@ class TfrmRicevute : public PersistentScreen {
 public:
     explicit TfrmRicevute(ScreenFlow& screenFlow);
 
+    // The year whose file the editor works on from its next showing: four digits.
+    void setYear(const QString& year);
+    QString filePath() const { return filePath_; }
+
 protected:
     void closeStep() override;
 
 private:
     HintLine* hints_;
+    QString filePath_;
 };

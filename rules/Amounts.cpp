@@ -86,7 +86,7 @@ QString normalizedAmount(const QString& typed) {
     return withTwoDecimals(writeNumber(roundTo(*value, 2)));
 }
 
-QString normalizedFee(const QString& typed) {
+QString normalizedPrice(const QString& typed) {
     const QString text = trimBlanks(typed);
     const std::optional<double> value = text.isEmpty() ? std::nullopt : readNumber(text);
     if (!value)

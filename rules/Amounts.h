@@ -28,7 +28,7 @@ double extendedSum(const QList<double>& values);
 // number, else the number rounded to two decimals with exactly two decimals (7 -> 7,00).
 QString normalizedAmount(const QString& typed);
 
-// The membership fee when its box is left: "0,00" for an empty text or one that is not a
-// number, else the number rounded to four decimals, padded to at least two (5 -> 5,00,
+// A price or a membership fee when its box is left: "0,00" for an empty text or one that is
+// not a number, else the number rounded to four decimals, padded to at least two (5 -> 5,00,
 // 1,23456 -> 1,2346, 0,999 stays).
-QString normalizedFee(const QString& typed);
+QString normalizedPrice(const QString& typed);

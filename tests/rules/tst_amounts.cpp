@@ -145,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(normalizedAmount(typed), normalised);
     }
 
-    void feeNormalisation_data() {
+    void priceNormalisation_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("normalised");
         QTest::newRow("whole") << QStringLiteral("5") << QStringLiteral("5,00");
@@ -159,11 +159,13 @@ private Q_SLOTS:
         QTest::newRow("comma alone") << QStringLiteral(",") << QStringLiteral("0,00");
         QTest::newRow("not a number") << QStringLiteral("1,2,3") << QStringLiteral("0,00");
         QTest::newRow("twelve") << QStringLiteral("12") << QStringLiteral("12,00");
+        QTest::newRow("below the fourth decimal")
+            << QStringLiteral("0,00001") << QStringLiteral("0,00");
     }
-    void feeNormalisation() {
+    void priceNormalisation() {
         QFETCH(QString, typed);
         QFETCH(QString, normalised);
-        QCOMPARE(normalizedFee(typed), normalised);
+        QCOMPARE(normalizedPrice(typed), normalised);
     }
 };
 
