@@ -51,17 +51,6 @@ QString twoDigits(int number) {
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-// The light panels behind the controls: background for the hint line.
-QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(where);
-    panel->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: #F4F7FC; "
-                                        "border: 1px solid #9DB3D6; border-radius: 6px; }")
-                             .arg(name));
-    return panel;
-}
-
 const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
 } // namespace
@@ -75,8 +64,9 @@ TfrmAnagrafica::TfrmAnagrafica(ScreenFlow& screenFlow)
                            QStringLiteral("Archivio Soci"), QRect(15, 8, 585, 36));
     title->setFont(Fonts::font(Fonts::Family::verdana(), 18, true));
     title->setStyleSheet(QStringLiteral("color: white;"));
-    addPanel(panel, QStringLiteral("shpContainer"), QRect(8, 50, 600, 600))->lower();
-    addPanel(panel, QStringLiteral("bkgPulsanti"), QRect(604, 330, 382, 320))->lower();
+    hints_->addBackground(addPanel(panel, QStringLiteral("shpContainer"), QRect(8, 50, 600, 600)));
+    hints_->addBackground(
+        addPanel(panel, QStringLiteral("bkgPulsanti"), QRect(604, 330, 382, 320)));
     buildFields(panel);
     buildPhoto(panel);
     buildNavigation(panel);
@@ -309,8 +299,6 @@ void TfrmAnagrafica::addHints() {
     for (const auto& [control, hint] : hints)
         hints_->addHint(control, QString::fromUtf16(hint));
     hints_->addBackground(imgFoto);
-    for (const char16_t* name : {u"imgIntestazione", u"shpContainer", u"bkgPulsanti"})
-        hints_->addBackground(container()->findChild<QWidget*>(QString::fromUtf16(name)));
 }
 
 void TfrmAnagrafica::onShow() {

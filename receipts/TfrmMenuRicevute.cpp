@@ -1,16 +1,168 @@
 #include "receipts/TfrmMenuRicevute.h"
 
+#include "receipts/ReceiptsHelpText.h"
+#include "receipts/TfrmListaPresc.h"
+#include "receipts/TfrmRicevute.h"
+#include "shell/Controls.h"
+#include "shell/EditBoxes.h"
+#include "shell/Fonts.h"
 #include "shell/ScreenFlow.h"
+#include "shell/TextLink.h"
+#include "shell/TfrmGuida.h"
+#include "shell/TfrmLogo.h"
 #include "storage/TextCodec.h"
+#include "ui/Clock.h"
+#include "ui/MessageBox.h"
+#include "ui/Picture.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
+
 const QString toMainMenu = QStringLiteral("avvio");
+const QString toReceiptEditor = QStringLiteral("ricevute");
+const QString toStatistics = QStringLiteral("statistiche");
+constexpr int yearDigits = 4;
+
+QFrame* addCard(QWidget* parent, const QString& name, const QRect& where,
+                const QString& background) {
+    auto* card = new QFrame(parent);
+    card->setObjectName(name);
+    card->setGeometry(where);
+    card->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 2px solid "
+                                       "#BFD9EE; border-radius: 18px; }")
+                            .arg(name, background));
+    return card;
 }
+
+QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
+                   const QFont& font, Qt::Alignment alignment) {
+    QLabel* label = addLabel(parent, name, text, where);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setStyleSheet(QStringLiteral("color: #2C3E50;"));
+    return label;
+}
+
+} // namespace
 
 TfrmMenuRicevute::TfrmMenuRicevute(ScreenFlow& screenFlow)
     : PersistentScreen(screenFlow, QStringLiteral("TfrmMenuRicevute"),
                        QStringLiteral(" Velarno - Emissione Ricevute"), Kind::Maximized),
-      returnTo_(toMainMenu) {}
+      returnTo_(toMainMenu) {
+    buildHeading();
+    buildYearPanel();
+    buildTools();
+    buildDock();
+}
+
+Picture* TfrmMenuRicevute::addPicture(QWidget* parent, const QString& name, const QString& file,
+                                      const QRect& where) {
+    auto* picture = new Picture(name, QStringLiteral(":/pictures/%1.svg").arg(file), parent);
+    picture->setGeometry(where);
+    return picture;
+}
+
+void TfrmMenuRicevute::buildHeading() {
+    addPicture(container(), QStringLiteral("imgTitolo"), QStringLiteral("titolo_ricevute"),
+               QRect(20, 12, 955, 80));
+    QLabel* line = addLabel(container(), QStringLiteral("lblDescrizione"),
+                            QStringLiteral("In questo ambiente è possibile gestire le ricevute da "
+                                           "rilasciare ai propri soci o clienti."),
+                            QRect(20, 104, 955, 36));
+    line->setFont(Fonts::font(Fonts::Family::verdana(), 11, true));
+    line->setAlignment(Qt::AlignCenter);
+    line->setStyleSheet(QStringLiteral("QLabel#lblDescrizione { color: #1F4E9A; "
+                                       "background-color: rgba(255, 255, 255, 225); "
+                                       "border-radius: 10px; }"));
+}
+
+// The year comes first: every receipt belongs to the archive of one calendar year.
+void TfrmMenuRicevute::buildYearPanel() {
+    QFrame* panel = addCard(container(), QStringLiteral("panEmissione"), QRect(20, 156, 600, 400),
+                            QStringLiteral("#FFFFFF"));
+    QLabel* title = addLabel(panel, QStringLiteral("lblEmissione"),
+                             QStringLiteral("Emissione ricevute"), QRect(2, 2, 596, 46));
+    title->setFont(Fonts::font(Fonts::Family::verdana(), 15, true));
+    title->setAlignment(Qt::AlignCenter);
+    title->setStyleSheet(QStringLiteral(
+        "QLabel#lblEmissione { color: white; border-top-left-radius: 16px; "
+        "border-top-right-radius: 16px; background-color: qlineargradient(x1: 0, y1: 0, x2: 0, "
+        "y2: 1, stop: 0 #4A8BE0, stop: 0.5 #2F6BC4, stop: 1 #1F4E9A); }"));
+    addPicture(panel, QStringLiteral("imgRicevute"), QStringLiteral("app_ricevute"),
+               QRect(24, 108, 290, 230));
+
+    addCaption(panel, QStringLiteral("lblAnno"), QStringLiteral("Anno:"), QRect(350, 124, 210, 28),
+               Fonts::caption(), Qt::AlignLeft | Qt::AlignVCenter);
+    txtAnnoPreventivi =
+        addEditBox(panel, QStringLiteral("txtAnnoPreventivi"), QRect(350, 156, 150, 48),
+                   Fonts::font(Fonts::Family::verdana(), 20, true));
+    txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
+    txtAnnoPreventivi->setMaxLength(yearDigits);
+    txtAnnoPreventivi->setStyleSheet(
+        QStringLiteral("QLineEdit { color: #1F4E9A; background-color: #F0F8FF; border: 2px solid "
+                       "#87CEEB; border-radius: 8px; } QLineEdit:focus { background-color: "
+                       "#FFFFFF; border-color: #F39C12; }"));
+    filterKeys(txtAnnoPreventivi, KeyFilter::DigitsOnly);
+    btnApriPreventivi = addButton(panel, QStringLiteral("btnApriPreventivi"),
+                                  QStringLiteral("Apri"), QRect(350, 224, 150, 40));
+    onEnter(txtAnnoPreventivi, [this] { btnApriPreventivi->setFocus(Qt::OtherFocusReason); });
+    // Enter presses the focused button, as the user who reached it with Enter expects.
+    onEnter(btnApriPreventivi, [this] { btnApriPreventivi->click(); });
+    connect(btnApriPreventivi, &QPushButton::clicked, this, &TfrmMenuRicevute::openYear);
+
+    QLabel* instruction =
+        addCaption(panel, QStringLiteral("lblIstruzioni"),
+                   QStringLiteral("Indicare l'anno solare con quattro cifre e premere Apri."),
+                   QRect(350, 280, 220, 64), Fonts::font(Fonts::Family::verdana(), 10, false),
+                   Qt::AlignLeft | Qt::AlignTop);
+    instruction->setWordWrap(true);
+}
+
+void TfrmMenuRicevute::buildTools() {
+    btnListino = addPicture(container(), QStringLiteral("btnListino"), QStringLiteral("listino"),
+                            QRect(640, 156, 335, 190));
+    btnListino->setToolTip(QStringLiteral("Gestione listino prezzi"));
+    btnListino->makeClickable();
+    connect(btnListino, &Picture::clicked, this, [this] { openPriceList(this); });
+
+    btnGrafici = addPicture(container(), QStringLiteral("btnGrafici"), QStringLiteral("grafici"),
+                            QRect(640, 366, 335, 190));
+    btnGrafici->setToolTip(QStringLiteral("Statistiche incassi"));
+    btnGrafici->makeClickable();
+    connect(btnGrafici, &Picture::clicked, this, [this] { closeTowards(toStatistics); });
+}
+
+// The logo link on the left; help and exit on the right, as on the main menu.
+void TfrmMenuRicevute::buildDock() {
+    QFrame* dock = addCard(container(), QStringLiteral("panStrumenti"), QRect(20, 580, 955, 92),
+                           QStringLiteral("rgba(255, 255, 255, 225)"));
+    imgEmail = addPicture(dock, QStringLiteral("imgEmail"), QStringLiteral("email"),
+                          QRect(24, 30, 32, 32));
+    lnkWeb = addLabel(dock, QStringLiteral("lnkWeb"), QStringLiteral("Imposta logo Ditta"),
+                      QRect(64, 32, 260, 28));
+    makeTextLink(lnkWeb, imgEmail, [this] { openLogoWindow(this); });
+
+    imgGuida = addPicture(dock, QStringLiteral("imgGuida"), QStringLiteral("guida"),
+                          QRect(790, 10, 48, 48));
+    imgEsci =
+        addPicture(dock, QStringLiteral("imgEsci"), QStringLiteral("esci"), QRect(880, 10, 48, 48));
+    const QFont small = Fonts::font(Fonts::Family::verdana(), 9, true);
+    addCaption(dock, QStringLiteral("lblGuida"), QStringLiteral("Guida"), QRect(774, 60, 80, 20),
+               small, Qt::AlignCenter);
+    addCaption(dock, QStringLiteral("lblEsci"), QStringLiteral("Esci"), QRect(864, 60, 80, 20),
+               small, Qt::AlignCenter);
+    imgGuida->setToolTip(QStringLiteral("Guida all'utilizzo dell'applicazione"));
+    imgEsci->setToolTip(QStringLiteral("Torna al menu principale"));
+    for (Picture* picture : {imgGuida, imgEsci})
+        picture->makeClickable();
+    connect(imgGuida, &Picture::clicked, this,
+            [this] { showHelp(this, receiptsHelpTitle(), receiptsHelpText()); });
+    connect(imgEsci, &Picture::clicked, this, &QWidget::close);
+}
 
 void TfrmMenuRicevute::closeTowards(const QString& marker) {
     returnTo_ = marker;
@@ -18,15 +170,31 @@ void TfrmMenuRicevute::closeTowards(const QString& marker) {
 }
 
 void TfrmMenuRicevute::onShow() {
+    txtAnnoPreventivi->setText(today().toString(QStringLiteral("yyyy")));
     returnTo_ = toMainMenu;
+    txtAnnoPreventivi->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmMenuRicevute::closeStep() {
     const QString marker = trimBlanks(returnTo_);
     Screen target = Screen::Avvio;
-    if (marker == QStringLiteral("ricevute"))
+    if (marker == toReceiptEditor)
         target = Screen::Ricevute;
-    else if (marker == QStringLiteral("statistiche"))
+    else if (marker == toStatistics)
         target = Screen::Statistiche;
     flow().moveTo(target, this);
+}
+
+// Only digits can be typed, so four characters are a year; any year is accepted.
+void TfrmMenuRicevute::openYear() {
+    const QString year = txtAnnoPreventivi->text();
+    if (year.size() != yearDigits) {
+        showMessage(
+            this, MessageKind::Warning,
+            QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+        txtAnnoPreventivi->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    flow().screen<TfrmRicevute>(Screen::Ricevute).setYear(year);
+    closeTowards(toReceiptEditor);
 }

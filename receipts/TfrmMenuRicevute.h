@@ -2,7 +2,13 @@
 
 #include "shell/ScreenKinds.h"
 
-// The receipts menu. Its return-to marker says which screen its closing shows:
+class Picture;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The receipts menu: the year whose receipts are opened, the price list, the income charts, the
+// association's logo and the help. Its return-to marker says which screen its closing shows:
 // "avvio" the main menu, "ricevute" the receipt editor, "statistiche" the statistics.
 class TfrmMenuRicevute : public PersistentScreen {
     Q_OBJECT
@@ -13,10 +19,27 @@ public:
     void closeTowards(const QString& marker);
     QString returnTo() const { return returnTo_; }
 
+    QLineEdit* txtAnnoPreventivi;
+    QPushButton* btnApriPreventivi;
+    Picture* btnListino;
+    Picture* btnGrafici;
+    QLabel* lnkWeb;
+    Picture* imgEmail;
+    Picture* imgGuida;
+    Picture* imgEsci;
+
 protected:
     void onShow() override;
     void closeStep() override;
 
 private:
+    void buildHeading();
+    void buildYearPanel();
+    void buildTools();
+    void buildDock();
+    Picture* addPicture(QWidget* parent, const QString& name, const QString& file,
+                        const QRect& where);
+    void openYear();
+
     QString returnTo_;
 };

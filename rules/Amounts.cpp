@@ -86,6 +86,23 @@ QString normalizedAmount(const QString& typed) {
     return withTwoDecimals(writeNumber(roundTo(*value, 2)));
 }
 
+QString receiptTotal(const QStringList& amounts) {
+    QList<double> values;
+    for (const QString& amount : amounts) {
+        if (trimBlanks(amount).isEmpty()) {
+            values.append(0.0);
+            continue;
+        }
+        const std::optional<double> value = readNumber(amount);
+        if (!value)
+            return QStringLiteral("0,00");
+        values.append(*value);
+    }
+    // Written and read back first: the sum is rounded as the text shows it.
+    const double shown = *readNumber(writeNumber(extendedSum(values)));
+    return withTwoDecimals(writeNumber(roundTo(shown, 2)));
+}
+
 QString normalizedPrice(const QString& typed) {
     const QString text = trimBlanks(typed);
     const std::optional<double> value = text.isEmpty() ? std::nullopt : readNumber(text);

@@ -28,6 +28,11 @@ double extendedSum(const QList<double>& values);
 // number, else the number rounded to two decimals with exactly two decimals (7 -> 7,00).
 QString normalizedAmount(const QString& typed);
 
+// The total of a receipt's amounts: empty amounts count 0, the sum in extended precision is
+// written with 15 significant digits, read back and rounded to two decimals ("0,00" with no
+// amount). "0,00" too when an amount is not a number.
+QString receiptTotal(const QStringList& amounts);
+
 // A price or a membership fee when its box is left: "0,00" for an empty text or one that is
 // not a number, else the number rounded to four decimals, padded to at least two (5 -> 5,00,
 // 1,23456 -> 1,2346, 0,999 stays).

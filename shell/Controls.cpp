@@ -2,6 +2,7 @@
 
 #include "shell/Fonts.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,4 +31,15 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& text
     button->setGeometry(where);
     button->setAutoDefault(false);
     return button;
+}
+
+QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(where);
+    panel->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: #F4F7FC; "
+                                        "border: 1px solid #9DB3D6; border-radius: 6px; }")
+                             .arg(name));
+    panel->lower();
+    return panel;
 }

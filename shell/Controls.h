@@ -4,6 +4,7 @@
 #include <QString>
 
 class QFont;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,3 +15,5 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 QLineEdit* addEditBox(QWidget* parent, const QString& name, const QRect& where, const QFont& font);
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& text,
                        const QRect& where);
+// A light rounded panel that groups controls, placed behind them.
+QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where);

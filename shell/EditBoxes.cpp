@@ -79,6 +79,7 @@ public:
         return *behaviour;
     }
 
+    std::function<void()> anyKey;
     std::function<void()> enter;
     std::function<void()> openPicker; // set for a date box
     std::optional<KeyFilter> filter;
@@ -128,6 +129,8 @@ private:
 
     bool keyConsumed(QKeyEvent* key) {
         const bool press = key->type() == QEvent::KeyPress;
+        if (press && anyKey)
+            anyKey();
         if (enter && isEnter(key)) {
             if (press)
                 enter();
@@ -160,6 +163,10 @@ private:
 };
 
 } // namespace
+
+void onAnyKey(QWidget* box, std::function<void()> action) {
+    BoxBehaviour::of(box).anyKey = std::move(action);
+}
 
 void onEnter(QWidget* box, std::function<void()> action) {
     BoxBehaviour::of(box).enter = std::move(action);

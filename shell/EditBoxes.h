@@ -13,6 +13,10 @@ class QWidget;
 // object that applies its key rules in a fixed order, whatever the order of the calls: Enter
 // first, then the date box, then the key filter.
 
+// Runs action for every key pressed in the box, before any other rule, whether the key is
+// then taken, discarded or handled as Enter.
+void onAnyKey(QWidget* box, std::function<void()> action);
+
 // Enter (either Enter key) runs action instead of reaching the box.
 void onEnter(QWidget* box, std::function<void()> action);
 

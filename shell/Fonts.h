@@ -49,6 +49,10 @@ inline QFont button() {
 inline QFont listLine() {
     return font(Family::courierNew(), 10, false);
 }
+// The price list's lines, in the editor and in the price list window alike.
+inline QFont priceList() {
+    return font(Family::courierNew(), 12, false);
+}
 inline QFont helpTitle() {
     return font(Family::arial(), 16, true);
 }

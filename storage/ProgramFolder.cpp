@@ -26,6 +26,18 @@ QString receiptsArchivePath(int year) {
     return programFile(QStringLiteral("%1.ric").arg(year, 4, 10, QLatin1Char('0')));
 }
 
+QString receiptSettingsPath() {
+    return programFile(QStringLiteral("Ricevute.ini"));
+}
+
+QString priceListPath() {
+    return programFile(QStringLiteral("Listino_Prezzi.lst"));
+}
+
+QString logoPath() {
+    return programFile(QStringLiteral("Logo.bmp"));
+}
+
 QString photosFolder() {
     return programFile(QStringLiteral("Schedario"));
 }

@@ -12,6 +12,12 @@ QString programFile(const QString& name);
 QString membersArchivePath();
 // A year's receipts: the four-digit year followed by ".ric".
 QString receiptsArchivePath(int year);
+// The settings of the receipts application, Ricevute.ini.
+QString receiptSettingsPath();
+// The price list, Listino_Prezzi.lst.
+QString priceListPath();
+// The association's logo printed on receipts, Logo.bmp.
+QString logoPath();
 // The folder of the members' photos, Schedario.
 QString photosFolder();
 // The folder shared by every member's attached documents, Documenti_Allegati.

@@ -1,6 +1,7 @@
 #include "program/guide/GuideChapters.h"
 
 #include "members/MembersHelpText.h"
+#include "receipts/ReceiptsHelpText.h"
 #include "shell/GeneralHelpText.h"
 
 // One line per help window; the guide's table of contents follows this order.
@@ -8,5 +9,6 @@ QList<GuideChapter> guideChapters() {
     return {
         {generalHelpTitle(), generalHelpText()},
         {membersHelpTitle(), membersHelpText()},
+        {receiptsHelpTitle(), receiptsHelpText()},
     };
 }

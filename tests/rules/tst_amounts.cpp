@@ -145,6 +145,32 @@ private Q_SLOTS:
         QCOMPARE(normalizedAmount(typed), normalised);
     }
 
+    void receiptTotals_data() {
+        QTest::addColumn<QStringList>("amounts");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("all empty") << QStringList(14) << QStringLiteral("0,00");
+        QTest::newRow("tenths that do not add up in binary")
+            << QStringList{QStringLiteral("0,10"), QStringLiteral("0,20")}
+            << QStringLiteral("0,30");
+        QTest::newRow("blanks count zero")
+            << QStringList{QStringLiteral("  "), QStringLiteral("7,50")} << QStringLiteral("7,50");
+        QTest::newRow("price list value")
+            << QStringList{QStringLiteral("0,999")} << QStringLiteral("1,00");
+        QTest::newRow("whole sum") << QStringList{QStringLiteral("12,50"), QStringLiteral("2,50")}
+                                   << QStringLiteral("15,00");
+        QTest::newRow("an amount that is not a number")
+            << QStringList{QStringLiteral("5,00"), QStringLiteral("1,2,3")}
+            << QStringLiteral("0,00");
+        QTest::newRow("fourteen of the largest amounts")
+            << QStringList(14, QStringLiteral("999999999,99")) << QStringLiteral("13999999999,86");
+    }
+    void receiptTotals() {
+        QFETCH(QStringList, amounts);
+        QFETCH(QString, total);
+        QCOMPARE(receiptTotal(amounts), total);
+        QVERIFY(total.size() <= 15);
+    }
+
     void priceNormalisation_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("normalised");

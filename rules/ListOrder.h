@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The order of the program's sorted lists: whole texts compared character by character by
+// character code, with only the letters A-Z taken equal to a-z. So an accented letter comes
+// after every ASCII letter, digits and punctuation before letters, and numbers inside a text
+// sort as text (10 before 9).
+bool listTextLess(const QString& a, const QString& b);
+
+// Sorts the texts in that order; texts that compare equal keep their order.
+void sortListTexts(QStringList& texts);
+
+// Where a new text goes in a list sorted in that order: after every text equal to it.
+qsizetype listInsertPosition(const QStringList& sorted, const QString& text);

@@ -1,0 +1,47 @@
+#include "rules/PriceList.h"
+
+#include "storage/TextCodec.h"
+
+#include <algorithm>
+
+namespace {
+
+// A line break or other control character inside a column would split the line in the file.
+QString oneLine(const QString& text) {
+    QString line = text;
+    for (QChar& c : line) {
+        if (c.unicode() < 32)
+            c = u' ';
+    }
+    return line;
+}
+
+QString column(const QString& text, int width) {
+    return oneLine(trimBlanks(text)).leftJustified(width, u' ', true);
+}
+
+} // namespace
+
+QString priceListLine(const QString& description, const QString& price) {
+    using namespace PriceListColumns;
+    return column(description, descriptionWidth) + QStringLiteral("  € ") +
+           column(price, priceWidth);
+}
+
+QString priceLineDescription(const QString& line) {
+    return trimBlanks(line.left(PriceListColumns::descriptionWidth));
+}
+
+QString priceLinePrice(const QString& line) {
+    return trimBlanks(line.mid(PriceListColumns::priceStart, PriceListColumns::priceWidth));
+}
+
+std::optional<int> firstFreeRow(const QStringList& descriptions, const QStringList& amounts) {
+    const qsizetype rows = std::max(descriptions.size(), amounts.size());
+    for (qsizetype row = 0; row < rows; ++row) {
+        if (trimBlanks(descriptions.value(row)).isEmpty() &&
+            trimBlanks(amounts.value(row)).isEmpty())
+            return int(row);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,355 @@
+#include "receipts/PriceListBox.h"
+#include "receipts/TfrmRicevute.h"
+#include "rules/PriceList.h"
+#include "rules/ReceiptSettings.h"
+#include "shell/ScreenFlow.h"
+#include "storage/ProgramFolder.h"
+#include "storage/RecordFile.h"
+#include "tests/support/ScreenTest.h"
+#include "tests/support/TextFit.h"
+#include "ui/Application.h"
+#include "ui/Clock.h"
+#include "ui/DialogRunner.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+ReceiptRecord receipt(int number, const QString& flag = QStringLiteral("No")) {
+    ReceiptRecord stored;
+    stored.NumRic = QString::number(number);
+    stored.Data = QStringLiteral("15/03/2027");
+    stored.LavRigo[0] = QStringLiteral("Circolo Nautico Velarno");
+    stored.CliRigo[0] = QStringLiteral("Cliente %1").arg(number);
+    stored.Descrizione[0] = QStringLiteral("Quota sociale");
+    stored.Importo[0] = QStringLiteral("25,00");
+    stored.Totale = QStringLiteral("25,00");
+    stored.DaSaldare = flag;
+    return stored;
+}
+
+// A placeholder for the main menu, which the editor shows when it closes.
+class MainMenu : public PersistentScreen {
+public:
+    explicit MainMenu(ScreenFlow& flow)
+        : PersistentScreen(flow, QStringLiteral("TfrmAvvio"), QString(), Kind::Compact) {}
+};
+
+} // namespace
+
+class TestReceiptEditor : public QObject {
+    Q_OBJECT
+    ScreenTest t;
+    std::unique_ptr<ScreenFlow> flow;
+    std::unique_ptr<MainMenu> menu;
+    std::unique_ptr<TfrmRicevute> editor;
+
+    QString yearFile() const { return receiptsArchivePath(2027); }
+    void writeReceipts(const QList<ReceiptRecord>& receipts) const {
+        RecordFile<ReceiptRecord> file;
+        file.openOrCreate(yearFile());
+        for (const ReceiptRecord& stored : receipts)
+            file.append(stored);
+    }
+    ReceiptRecord storedReceipt(qint64 position) const {
+        RecordFile<ReceiptRecord> file;
+        file.openOrCreate(yearFile());
+        file.seek(position - 1);
+        return file.read();
+    }
+    qint64 fileSize() const { return QFileInfo(yearFile()).size(); }
+    void openEditor() {
+        editor = std::make_unique<TfrmRicevute>(*flow);
+        flow->add(Screen::Ricevute, editor.get());
+        editor->setYear(QStringLiteral("2027"));
+        flow->moveTo(Screen::Ricevute, nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    }
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    QString lastMessage() const {
+        return t.messages.isEmpty() ? QString() : t.messages.last().text;
+    }
+    void fillMandatory() {
+        editor->txtLavRigo[0]->setText(QStringLiteral("Circolo Nautico Velarno"));
+        editor->txtCliRigo[0]->setText(QStringLiteral("Rossi Mario"));
+        editor->txtDescrizione[0]->setText(QStringLiteral("Quota sociale 2027"));
+    }
+
+private Q_SLOTS:
+    void init() {
+        t.setUpSeams();
+        setClockForTests(QDateTime(QDate(2027, 3, 15), QTime(10, 0)));
+        flow = std::make_unique<ScreenFlow>([] {});
+        menu = std::make_unique<MainMenu>(*flow);
+        flow->add(Screen::Avvio, menu.get());
+    }
+    void cleanup() {
+        t.tearDownSeams();
+        editor.reset();
+        menu.reset();
+        flow.reset();
+    }
+
+    void textsFit() {
+        openEditor();
+        checkTextsFit(editor.get());
+    }
+
+    void newYearStartsAtOne() {
+        openEditor();
+        QVERIFY(QFile::exists(yearFile()));
+        QCOMPARE(fileSize(), 0);
+        QCOMPARE(editor->txtNumRic->text(), QStringLiteral("1"));
+        QCOMPARE(editor->txtData->text(), QStringLiteral("15/03/2027"));
+        QCOMPARE(editor->position(), QString());
+        QCOMPARE(editor->txtTotale->text(), QStringLiteral("---"));
+        QVERIFY(editor->txtCliRigo[0]->hasFocus());
+        QCOMPARE(editor->windowTitle(), QStringLiteral(" Velarno - Emissione ricevute anno 2027"));
+    }
+
+    void numberCountsFromTheStartValue() {
+        storeNumberingStart(QStringLiteral("10"));
+        writeReceipts({receipt(10), receipt(11), receipt(12)});
+        openEditor();
+        QCOMPARE(editor->txtNumRic->text(), QStringLiteral("13"));
+        fillMandatory();
+        editor->txtNumRic->setText(QStringLiteral("13-bis"));
+        click(editor->cmdSalva);
+        click(editor->cmdNuovo);
+        QCOMPARE(editor->txtNumRic->text(), QStringLiteral("14"));
+    }
+
+    void startValueThatIsNotAWholeNumberIsReported() {
+        storeNumberingStart(QStringLiteral("dieci"));
+        openEditor();
+        QCOMPARE(t.messages.size(), 1);
+        QCOMPARE(t.messages[0].kind, MessageKind::Error);
+        QVERIFY(lastMessage().startsWith(
+            QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.")));
+    }
+
+    void saveAppendsThenOverwritesInPlace() {
+        writeReceipts({receipt(1), receipt(2)});
+        openEditor();
+        fillMandatory();
+        editor->txtImporto[2]->setText(QStringLiteral("12,50"));
+        click(editor->cmdSalva);
+        QCOMPARE(lastMessage(), QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        QCOMPARE(editor->position(), QStringLiteral("3"));
+        QCOMPARE(fileSize(), 3 * ReceiptRecord::Size);
+        QCOMPARE(editor->txtTotale->text(), QStringLiteral("12,50"));
+        QCOMPARE(storedReceipt(3).Totale, QStringLiteral("12,50"));
+        QCOMPARE(storedReceipt(3).Importo[0], QString());
+
+        editor->chkDaSaldare->setChecked(true);
+        click(editor->cmdSalva);
+        QCOMPARE(lastMessage(), QStringLiteral("Le modifiche apportate alla scheda corrente sono "
+                                               "state salvate in archivio."));
+        QCOMPARE(fileSize(), 3 * ReceiptRecord::Size);
+        QCOMPARE(storedReceipt(3).DaSaldare, QStringLiteral("Sì"));
+        QCOMPARE(storedReceipt(2), receipt(2));
+    }
+
+    void mandatoryFieldsInOrder_data() {
+        QTest::addColumn<QStringList>("emptied");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("message");
+        const QString needed = QStringLiteral("Attenzione: per salvare la ricevuta è necessario ");
+        QTest::newRow("everything empty")
+            << QStringList{QStringLiteral("txtNumRic"), QStringLiteral("txtData"),
+                           QStringLiteral("txtDescrizione01"), QStringLiteral("txtLavRigo01"),
+                           QStringLiteral("txtCliRigo01")}
+            << QStringLiteral("txtNumRic")
+            << needed + QStringLiteral("indicare il numero progressivo assegnato al documento.");
+        QTest::newRow("date and payer")
+            << QStringList{QStringLiteral("txtData"), QStringLiteral("txtCliRigo01")}
+            << QStringLiteral("txtData")
+            << needed + QStringLiteral("indicare la data di emissione.");
+        QTest::newRow("first description, though the second is filled")
+            << QStringList{QStringLiteral("txtDescrizione01")} << QStringLiteral("txtDescrizione01")
+            << needed + QStringLiteral(
+                            "compilare il primo campo della descrizione dei servizi forniti.");
+        QTest::newRow("association")
+            << QStringList{QStringLiteral("txtLavRigo01")} << QStringLiteral("txtLavRigo01")
+            << needed + QStringLiteral("indicare la denominazione dell'associazione.");
+        QTest::newRow("payer") << QStringList{QStringLiteral("txtCliRigo01")}
+                               << QStringLiteral("txtCliRigo01")
+                               << needed + QStringLiteral("indicare il nome del cliente.");
+    }
+    void mandatoryFieldsInOrder() {
+        QFETCH(QStringList, emptied);
+        QFETCH(QString, focused);
+        QFETCH(QString, message);
+        openEditor();
+        fillMandatory();
+        editor->txtDescrizione[1]->setText(QStringLiteral("Corso di vela"));
+        for (const QString& name : emptied)
+            control<QLineEdit>(editor.get(), name)->setText(QStringLiteral("  "));
+        click(editor->cmdSalva);
+        QCOMPARE(t.messages.last().kind, MessageKind::Warning);
+        QCOMPARE(lastMessage(), message);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        QCOMPARE(fileSize(), 0);
+    }
+
+    void duplicateEmptiesTheNumber() {
+        writeReceipts({receipt(1)});
+        openEditor();
+        click(editor->cmdDuplica);
+        QCOMPARE(t.messages.last().kind, MessageKind::Warning);
+        click(editor->cmdPrimo);
+        click(editor->cmdDuplica);
+        QCOMPARE(editor->txtNumRic->text(), QString());
+        QCOMPARE(editor->txtData->text(), QStringLiteral("15/03/2027"));
+        QCOMPARE(editor->txtCliRigo[0]->text(), QStringLiteral("Cliente 1"));
+        QCOMPARE(editor->position(), QString());
+        QVERIFY(lastMessage().startsWith(QStringLiteral("E' ora possibile apportare")));
+        click(editor->cmdSalva);
+        QCOMPARE(QApplication::focusWidget(), editor->txtNumRic);
+        QCOMPARE(fileSize(), ReceiptRecord::Size);
+    }
+
+    void storedFlagTicksTheBox() {
+        writeReceipts({receipt(1, QStringLiteral("Sì")), receipt(2, QStringLiteral("No")),
+                       receipt(3, QStringLiteral("?"))});
+        openEditor();
+        click(editor->cmdPrimo);
+        QVERIFY(editor->chkDaSaldare->isChecked());
+        click(editor->cmdAvanti);
+        QVERIFY(!editor->chkDaSaldare->isChecked());
+        editor->chkDaSaldare->setChecked(true);
+        click(editor->cmdAvanti); // any other word leaves the box as it was
+        QVERIFY(editor->chkDaSaldare->isChecked());
+        QCOMPARE(editor->txtTotale->text(), QStringLiteral("25,00"));
+        click(editor->cmdAvanti); // the last: nothing happens
+        QCOMPARE(editor->position(), QStringLiteral("3"));
+    }
+
+    void emptyYearNavigation() {
+        openEditor();
+        click(editor->cmdAvanti);
+        QCOMPARE(lastMessage(), QStringLiteral("L'archivio non contiene nessuna scheda."));
+        QCOMPARE(editor->txtNumRic->text(), QStringLiteral("1"));
+    }
+
+    void associationLinesSurviveARestart() {
+        openEditor();
+        editor->txtLavRigo[0]->setText(QStringLiteral("  Polisportiva Aurora "));
+        editor->txtLavRigo[4]->setText(QStringLiteral("C.F. 91234567890"));
+        click(editor->cmdEsci);
+        QVERIFY(menu->isVisible());
+        QVERIFY(!editor->isVisible());
+        editor.reset();
+        openEditor();
+        QCOMPARE(editor->txtLavRigo[0]->text(), QStringLiteral("Polisportiva Aurora"));
+        QCOMPARE(editor->txtLavRigo[4]->text(), QStringLiteral("C.F. 91234567890"));
+    }
+
+    void savedReceiptHasTheRecordLayout() {
+        openEditor();
+        fillMandatory();
+        editor->txtImporto[13]->setText(QStringLiteral("7,50"));
+        editor->txtDescrizione[13]->setText(QStringLiteral("Noleggio è €"));
+        editor->chkDaSaldare->setChecked(true);
+        click(editor->cmdSalva);
+        QFile file(yearFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), ReceiptRecord::Size);
+        const auto field = [&](int offset) { return bytes.mid(offset + 1, quint8(bytes[offset])); };
+        QCOMPARE(field(0), QByteArray("1"));
+        QCOMPARE(field(21), QByteArray("15/03/2027"));
+        QCOMPARE(field(32), QByteArray("Circolo Nautico Velarno"));
+        QCOMPARE(field(637), QByteArray("Rossi Mario"));
+        QCOMPARE(field(1242), QByteArray("Quota sociale 2027"));
+        QCOMPARE(field(2139), QByteArray("Noleggio \xE8 \x80"));
+        QCOMPARE(field(2195), QByteArray("7,50"));
+        QCOMPARE(field(2208), QByteArray("7,50"));
+        QCOMPARE(bytes.mid(2224, 3), QByteArray("\x02S\xEC"));
+    }
+
+    void amountBoxKeys() {
+        openEditor();
+        QLineEdit* amount = editor->txtImporto[2];
+        amount->setFocus();
+        editor->txtTotale->setText(QStringLiteral("9,00"));
+        typeText(amount, QStringLiteral("1.5"));
+        QCOMPARE(amount->text(), QStringLiteral("15"));
+        QCOMPARE(editor->txtTotale->text(), QStringLiteral("---"));
+        editor->txtTotale->setText(QStringLiteral("9,00"));
+        QTest::keyClick(amount, Qt::Key_Left); // the text stays, the total goes
+        QCOMPARE(editor->txtTotale->text(), QStringLiteral("---"));
+        QTest::keyClick(amount, Qt::Key_Return);
+        QVERIFY(editor->txtDescrizione[3]->hasFocus());
+        QCOMPARE(amount->text(), QStringLiteral("15,00"));
+        editor->txtImporto[13]->setFocus();
+        QTest::keyClick(editor->txtImporto[13], Qt::Key_Return);
+        QVERIFY(editor->txtLavRigo[0]->hasFocus());
+    }
+
+    void totalOfTheAmounts() {
+        openEditor();
+        editor->txtImporto[0]->setText(QStringLiteral("0,10"));
+        editor->txtImporto[5]->setText(QStringLiteral("0,20"));
+        click(editor->btnTotale);
+        QCOMPARE(editor->txtTotale->text(), QStringLiteral("0,30"));
+    }
+
+    void datePickerAndToday() {
+        openEditor();
+        setDialogDriverForTests([](QDialog& dialog) {
+            control<QCalendarWidget>(&dialog, QStringLiteral("calAppuntamenti"))
+                ->setSelectedDate(QDate(2027, 1, 6));
+            QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("btnImportaData")),
+                              Qt::LeftButton);
+        });
+        editor->txtData->setFocus();
+        QTest::keyClick(editor->txtData, Qt::Key_A);
+        QCOMPARE(editor->txtData->text(), QStringLiteral("06/01/2027"));
+        QTest::keyClick(editor->txtData, Qt::Key_Backspace);
+        QCOMPARE(editor->txtData->text(), QString());
+        click(editor->impData);
+        QCOMPARE(editor->txtData->text(), QStringLiteral("15/03/2027"));
+    }
+
+    void priceListItemGoesToTheFirstFreeRow() {
+        t.writeProgramFile(
+            QStringLiteral("Listino_Prezzi.lst"),
+            priceListLine(QStringLiteral("Quota sociale"), QStringLiteral("25,00")).toLatin1() +
+                "\r\n");
+        openEditor();
+        QCOMPARE(editor->lstRecords->count(), 1);
+        click(editor->btnAggiungiVoce);
+        QVERIFY(lastMessage().startsWith(QStringLiteral("Attenzione: selezionare una voce")));
+        editor->lstRecords->setCurrentRow(0);
+        editor->txtImporto[0]->setText(QStringLiteral("3,00"));
+        editor->txtTotale->setText(QStringLiteral("3,00"));
+        click(editor->btnAggiungiVoce);
+        QCOMPARE(editor->txtDescrizione[1]->text(), QStringLiteral("Quota sociale"));
+        QCOMPARE(editor->txtImporto[1]->text(), QStringLiteral("25,00"));
+        QCOMPARE(editor->txtTotale->text(), QStringLiteral("---"));
+
+        for (QLineEdit* description : editor->txtDescrizione)
+            description->setText(QStringLiteral("pieno"));
+        editor->txtTotale->setText(QStringLiteral("1,00"));
+        click(editor->btnAggiungiVoce); // a full receipt: only the total changes
+        QCOMPARE(editor->txtDescrizione[13]->text(), QStringLiteral("pieno"));
+        QCOMPARE(editor->txtTotale->text(), QStringLiteral("---"));
+    }
+};
+
+int main(int argc, char** argv) {
+    Application application(argc, argv);
+    TestReceiptEditor tests;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "tst_receipt_editor.moc"
