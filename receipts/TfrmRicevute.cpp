@@ -90,26 +90,25 @@ void TfrmRicevute::buildToolbar(QWidget* panel) {
         x += width + 4;
         return button;
     };
-    cmdNuovo = next(u"cmdNuovo", u"Nuovo", 66);
-    cmdDuplica = next(u"cmdDuplica", u"Duplica", 72);
-    cmdSalva = next(u"cmdSalva", u"Salva", 60);
-    cmdTrova = next(u"cmdTrova", u"Trova", 60);
-    cmdAnteprima = next(u"cmdAnteprima", u"Anteprima", 92);
-    cmdStampa = next(u"cmdStampa", u"Stampa", 70);
-    cmdPrimo = next(u"cmdPrimo", u"|◀", 40);
-    cmdIndietro = next(u"cmdIndietro", u"◀", 40);
-    lblPosizione = addLabel(panel, QStringLiteral("lblPosizione"), QString(), QRect(x, 7, 66, 34));
+    cmdNuovo = next(u"cmdNuovo", u"Nuovo", 62);
+    cmdDuplica = next(u"cmdDuplica", u"Duplica", 70);
+    cmdSalva = next(u"cmdSalva", u"Salva", 56);
+    cmdTrova = next(u"cmdTrova", u"Trova", 56);
+    cmdAnteprima = next(u"cmdAnteprima", u"Anteprima", 88);
+    cmdStampa = next(u"cmdStampa", u"Stampa", 66);
+    cmdPrimo = next(u"cmdPrimo", u"|◀", 36);
+    cmdIndietro = next(u"cmdIndietro", u"◀", 36);
+    lblPosizione = addLabel(panel, QStringLiteral("lblPosizione"), QString(), QRect(x, 7, 58, 34));
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setStyleSheet(
         QStringLiteral("background-color: white; border: 1px solid #9DB3D6; border-radius: 4px;"));
-    x += 70;
-    cmdAvanti = next(u"cmdAvanti", u"▶", 40);
-    cmdUltimo = next(u"cmdUltimo", u"▶|", 40);
-    cmdEsporta = next(u"cmdEsporta", u"Esporta", 74);
-    cmdDaSaldare = next(u"cmdDaSaldare", u"Da saldare", 92);
-    cmdGuida = next(u"cmdGuida", u"Guida", 62);
-    cmdEsci =
-        addCommand(panel, QStringLiteral("cmdEsci"), QStringLiteral("Esci"), QRect(931, 7, 56, 34));
+    x += 62;
+    cmdAvanti = next(u"cmdAvanti", u"▶", 36);
+    cmdUltimo = next(u"cmdUltimo", u"▶|", 36);
+    cmdEsporta = next(u"cmdEsporta", u"Esporta", 70);
+    cmdDaSaldare = next(u"cmdDaSaldare", u"Da saldare", 88);
+    cmdGuida = next(u"cmdGuida", u"Guida", 58);
+    cmdEsci = next(u"cmdEsci", u"Esci", 50);
 
     connect(cmdNuovo, &QPushButton::clicked, this, &TfrmRicevute::newReceipt);
     connect(cmdDuplica, &QPushButton::clicked, this, &TfrmRicevute::duplicateReceipt);
@@ -170,7 +169,7 @@ void TfrmRicevute::buildHeader(QWidget* panel) {
 }
 
 void TfrmRicevute::buildItems(QWidget* panel) {
-    addBackgroundPanel(panel, QStringLiteral("bkgRicevuta"), QRect(rightX - 6, 50, 589, 560));
+    addBackgroundPanel(panel, QStringLiteral("bkgRicevuta"), QRect(rightX - 6, 50, 589, 488));
     addHeading(panel, QStringLiteral("lblDescrizione"), QStringLiteral("DESCRIZIONE"),
                QRect(rightX, 54, descriptionWidth, 20));
     addHeading(panel, QStringLiteral("lblImporto"), QStringLiteral("IMPORTO"),
