@@ -134,6 +134,14 @@ void RawRecordFile::completePendingOverwrite() {
     NativeFile::removeDurably(intentPath_);
 }
 
+qint64 RawRecordFile::readRecords(qint64 index, qint64 maxRecords, QByteArray& block) {
+    block.resize(maxRecords * recordSize_);
+    const qint64 got = file_.readAt(index * recordSize_, block.data(), block.size());
+    const qint64 records = got / recordSize_;
+    seenCount_ = std::max(seenCount_, index + records);
+    return records;
+}
+
 void RawRecordFile::fillReadBuffer(qint64 index) {
     const qint64 recordsPerBlock = std::max<qint64>(1, readBlockBytes / recordSize_);
     QByteArray block(recordsPerBlock * recordSize_, Qt::Uninitialized);

@@ -6,6 +6,7 @@
 #include "storage/OverwriteIntent.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordFile.h"
+#include "storage/RecordScan.h"
 #include "storage/StorageError.h"
 
 #include <QDir>
@@ -232,6 +233,26 @@ void TestStorage::sequentialReadGivesEveryRecordInOrder() {
     }
 
     QCOMPARE(read, records);
+}
+
+void TestStorage::scanHandsEveryRecordWithItsPosition() {
+    const QString name = path(QStringLiteral("2024.ric"));
+    QByteArray bytes = stampedRecords(1000);
+    bytes += QByteArray(recordSize / 2, 'x'); // an incomplete last record is not handed over
+    writeWholeFile(name, bytes);
+    qint64 seen = 0;
+    scanRecords(name, recordSize, [&](QByteArrayView record, qint64 position) {
+        if (record != QByteArrayView(stampedRecord(recordSize, int(position - 1))))
+            return false;
+        seen = position;
+        return true;
+    });
+    QCOMPARE(seen, 1000);
+    scanRecords(name, recordSize, [&](QByteArrayView, qint64 position) {
+        seen = position;
+        return position < 3; // the visitor stops the scan
+    });
+    QCOMPARE(seen, 3);
 }
 
 void TestStorage::writeDiscardsReadAhead() {

@@ -5,6 +5,7 @@
 #include "storage/NativeFile.h"
 #include "storage/ProgramFolder.h"
 #include "storage/ReceiptRecord.h"
+#include "storage/RecordScan.h"
 #include "storage/StorageError.h"
 #include "storage/TextCodec.h"
 #include "storage/TextField.h"
@@ -344,3 +345,53 @@ void TestStorage::archivePaths() {
 }
 
 QTEST_GUILESS_MAIN(TestStorage)
+
+// Scans read single fields straight from the bytes: the same texts as a whole decode.
+void TestStorage::fieldsReadInPlaceMatchTheRecord() {
+    MemberRecord member;
+    member.Dipendente = QStringLiteral("Rossi Mario");
+    member.Cittadinanza = QStringLiteral("T-17");
+    member.Luogo = QStringLiteral("Forlì");
+    member.DataNasc = QStringLiteral("01/02/1980");
+    member.CodFisc = QStringLiteral("RSSMRA80B01D704X");
+    member.PartitaIva = QStringLiteral("01234567890");
+    member.Citta = QStringLiteral("Roma");
+    member.Qualifiche = QStringLiteral("Istruttore");
+    member.Familiari = QStringLiteral("Tesoriere");
+    member.Note = QStringLiteral("Nota");
+    member.DataSca = QStringLiteral("31/12/2026");
+    member.Preavviso = QStringLiteral("30");
+    member.Recapito = QStringLiteral("06 1234567");
+    const QByteArray memberBytes = member.toBytes();
+    const QList<QPair<FieldSpec, QString>> memberFields{
+        {MemberFields::Dipendente, member.Dipendente},
+        {MemberFields::Cittadinanza, member.Cittadinanza},
+        {MemberFields::Luogo, member.Luogo},
+        {MemberFields::DataNasc, member.DataNasc},
+        {MemberFields::CodFisc, member.CodFisc},
+        {MemberFields::PartitaIva, member.PartitaIva},
+        {MemberFields::Citta, member.Citta},
+        {MemberFields::Qualifiche, member.Qualifiche},
+        {MemberFields::Familiari, member.Familiari},
+        {MemberFields::Note, member.Note},
+        {MemberFields::DataSca, member.DataSca},
+        {MemberFields::Preavviso, member.Preavviso},
+        {MemberFields::Recapito, member.Recapito}};
+    for (const auto& [field, text] : memberFields)
+        QCOMPARE(fieldText(memberBytes, field), text);
+
+    ReceiptRecord receipt;
+    receipt.NumRic = QStringLiteral("12");
+    receipt.Data = QStringLiteral("05/05/2026");
+    for (int line = 0; line < ReceiptRecord::HeaderLines; ++line)
+        receipt.CliRigo[line] = QStringLiteral("Riga %1").arg(line + 1);
+    receipt.Totale = QStringLiteral("125,50");
+    receipt.DaSaldare = QStringLiteral("Sì");
+    const QByteArray receiptBytes = receipt.toBytes();
+    QCOMPARE(fieldText(receiptBytes, ReceiptFields::NumRic), receipt.NumRic);
+    QCOMPARE(fieldText(receiptBytes, ReceiptFields::Data), receipt.Data);
+    for (int line = 0; line < ReceiptRecord::HeaderLines; ++line)
+        QCOMPARE(fieldText(receiptBytes, ReceiptFields::CliRigo(line)), receipt.CliRigo[line]);
+    QCOMPARE(fieldText(receiptBytes, ReceiptFields::Totale), receipt.Totale);
+    QCOMPARE(fieldText(receiptBytes, ReceiptFields::DaSaldare), receipt.DaSaldare);
+}

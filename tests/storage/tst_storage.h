@@ -25,6 +25,7 @@ private Q_SLOTS:
     void receiptFieldsAtTheirOffsets();
     void fullReceiptRoundTrip();
     void wrongRecordSizeIsRejected();
+    void fieldsReadInPlaceMatchTheRecord();
     void programFileFollowsProgramFolder();
     void archivePaths_data();
     void archivePaths();
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void unusableIntentIsDropped_data();
     void unusableIntentIsDropped();
     void sequentialReadGivesEveryRecordInOrder();
+    void scanHandsEveryRecordWithItsPosition();
     void writeDiscardsReadAhead();
     void fileThatCannotBeWrittenIsReported_data();
     void fileThatCannotBeWrittenIsReported();
