@@ -1,0 +1,83 @@
+#include "rules/FindInList.h"
+#include "rules/ListLines.h"
+#include "rules/ListOrder.h"
+
+#include <QTest>
+
+class TestListRules : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void receiptLineCharacterForCharacter() {
+        const QString expected = QStringLiteral("Ric. n. 12") + QString(12, u' ') +
+                                 QStringLiteral("  Data: 05/03/2024  Cliente: Rossi Mario") +
+                                 QString(19, u' ') + QStringLiteral("  Servizio: Quota sociale") +
+                                 QString(25, u' ') + QStringLiteral("  Totale: € 25,00");
+        QCOMPARE(receiptLine(PayerLabel::Cliente, QStringLiteral(" 12 "),
+                             QStringLiteral("05/03/2024"), QStringLiteral("Rossi Mario"),
+                             QStringLiteral("Quota sociale"), QStringLiteral(" 25,00 ")),
+                 expected);
+        QVERIFY(receiptLine(PayerLabel::Pagatore, {}, {}, {}, {}, {})
+                    .contains(QStringLiteral("  Pagatore: ")));
+    }
+
+    void memberLineColumns() {
+        const QString line = memberLine(QString(35, u'N'), QStringLiteral("RSSMRA80A01H501U"),
+                                        QStringLiteral("31/12/2026"), QStringLiteral("06 123"),
+                                        QStringLiteral(" Quota versata in contanti "));
+        QCOMPARE(line, QString(30, u'N') + QStringLiteral("  C.F. RSSMRA80A01H501U  Scad. ") +
+                           QStringLiteral("31/12/2026  Tel. 06 123") + QString(9, u' ') +
+                           QStringLiteral(" Note: Quota versata in contanti"));
+    }
+
+    void listOrder_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("capitals equal to small letters")
+            << QStringList{QStringLiteral("rossi"), QStringLiteral("Bianchi"),
+                           QStringLiteral("Rossa")}
+            << QStringList{QStringLiteral("Bianchi"), QStringLiteral("Rossa"),
+                           QStringLiteral("rossi")};
+        QTest::newRow("accented after every ASCII letter")
+            << QStringList{QStringLiteral("Èrcole"), QStringLiteral("Zeta"), QStringLiteral("alfa")}
+            << QStringList{QStringLiteral("alfa"), QStringLiteral("Zeta"),
+                           QStringLiteral("Èrcole")};
+        QTest::newRow("numbers as text")
+            << QStringList{QStringLiteral("Ric. n. 9"), QStringLiteral("Ric. n. 10")}
+            << QStringList{QStringLiteral("Ric. n. 10"), QStringLiteral("Ric. n. 9")};
+    }
+    void listOrder() {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, sorted);
+        sortListTexts(lines);
+        QCOMPARE(lines, sorted);
+    }
+
+    // Bianchi, Rossi Anna, Rossi Bruno, Verdi: "rossi" steps through both and comes back.
+    void findWorkedCase() {
+        const QStringList lines{QStringLiteral("Bianchi"), QStringLiteral("Rossi Anna"),
+                                QStringLiteral("Rossi Bruno"), QStringLiteral("Verdi")};
+        const QString rossi = findKey(QStringLiteral("rossi"));
+        QCOMPARE(findInList(lines, 0, rossi, false), 1);
+        QCOMPARE(findInList(lines, 1, rossi, true), 2);
+        QCOMPARE(findInList(lines, 2, rossi, true), 1);
+        QCOMPARE(findInList(lines, 1, findKey(QStringLiteral("VERDI")), false), 3);
+        // A hand-picked line: the same key goes on after it.
+        QCOMPARE(findInList(lines, 3, rossi, true), 1);
+        // Only one match: the selection stays on it.
+        QCOMPARE(findInList(lines, 3, findKey(QStringLiteral("verdi")), true), 3);
+    }
+
+    void findKeysThatMatchNothing() {
+        const QStringList lines{QStringLiteral("Rossi Anna"), QStringLiteral("Rossini")};
+        QCOMPARE(findInList(lines, 0, QString(), false), std::nullopt);
+        QCOMPARE(findInList(lines, 0, findKey(QStringLiteral("neri")), false), std::nullopt);
+        // Blanks are part of the key.
+        QCOMPARE(findInList(lines, 1, findKey(QStringLiteral("rossi ")), false), 0);
+        QCOMPARE(findInList({}, -1, findKey(QStringLiteral("rossi")), false), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestListRules)
+
+#include "tst_list_rules.moc"
