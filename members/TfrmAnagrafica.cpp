@@ -4,9 +4,12 @@
 #include "members/MembersHelpText.h"
 #include "members/PhotoBox.h"
 #include "members/TfrmAllegaCartella.h"
+#include "members/TfrmAnteprimaAna.h"
 #include "members/TfrmCodFisc.h"
+#include "members/TfrmExpAnagrafica.h"
 #include "members/TfrmIban.h"
 #include "members/TfrmPartitaIva.h"
+#include "members/TfrmStampaAna.h"
 #include "rules/Amounts.h"
 #include "rules/MemberCard.h"
 #include "rules/RecordNavigation.h"
@@ -22,6 +25,7 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "storage/TextCodec.h"
+#include "ui/DialogRunner.h"
 #include "ui/MessageBox.h"
 #include "ui/Shell.h"
 
@@ -230,7 +234,7 @@ void TfrmAnagrafica::buildActions(QWidget* panel) {
                             at(1, 0), &TfrmAnagrafica::duplicateCard);
     btnSalva = addCommand(panel, QStringLiteral("btnSalva"), QStringLiteral("Salva"), at(2, 0),
                           &TfrmAnagrafica::saveCard);
-    // The search, the lists, the card print-out and the export come with their own windows.
+    // The search and the lists come with their own windows.
     btnTrova =
         addCommand(panel, QStringLiteral("btnTrova"), QStringLiteral("Trova"), at(0, 1), nullptr);
     btnScadenze = addCommand(panel, QStringLiteral("btnScadenze"), QStringLiteral("In scadenza"),
@@ -243,9 +247,12 @@ void TfrmAnagrafica::buildActions(QWidget* panel) {
         addCommand(panel, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), at(1, 2), nullptr);
     btnEsporta = addCommand(panel, QStringLiteral("btnEsporta"), QStringLiteral("Esporta"),
                             at(2, 2), nullptr);
-    for (QPushButton* later :
-         {btnTrova, btnScadenze, btnScaduti, btnAnteprima, btnStampa, btnEsporta})
+    for (QPushButton* later : {btnTrova, btnScadenze, btnScaduti})
         later->setEnabled(false);
+    connect(btnAnteprima, &QPushButton::clicked, this,
+            [this] { run_dialog<TfrmAnteprimaAna>(this); });
+    connect(btnStampa, &QPushButton::clicked, this, [this] { run_dialog<TfrmStampaAna>(this); });
+    connect(btnEsporta, &QPushButton::clicked, this, [this] { exportMembers(this); });
     btnGuida =
         addCommand(panel, QStringLiteral("btnGuida"), QStringLiteral("Guida"), at(0, 3), nullptr);
     connect(btnGuida, &QPushButton::clicked, this,

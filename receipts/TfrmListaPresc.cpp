@@ -11,6 +11,7 @@
 #include "storage/ProgramFolder.h"
 #include "storage/TextCodec.h"
 #include "ui/DialogRunner.h"
+#include "ui/ListReport.h"
 #include "ui/MessageBox.h"
 
 #include <QLabel>
@@ -104,10 +105,8 @@ void TfrmListaPresc::buildButtons() {
     btnElimina =
         addButton(this, QStringLiteral("btnElimina"), QStringLiteral("Elimina voce selezionata"),
                   QRect(margin, buttonsTop, 230, 34));
-    // The list report that prints the price list is not part of the program yet.
     btnStampa = addButton(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa listino"),
                           QRect(262, buttonsTop, 160, 34));
-    btnStampa->setEnabled(false);
     btnAnnulla = addButton(this, QStringLiteral("btnAnnulla"),
                            QStringLiteral("Chiudi senza salvare"), QRect(470, buttonsTop, 200, 34));
     btnChiudi = addButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Salva e chiudi"),
@@ -117,6 +116,9 @@ void TfrmListaPresc::buildButtons() {
     for (QPushButton* button : {btnTrova, btnElimina, btnStampa, btnAnnulla, btnChiudi})
         onEnter(button, [button] { button->click(); });
     connect(btnElimina, &QPushButton::clicked, this, &TfrmListaPresc::deleteItem);
+    connect(btnStampa, &QPushButton::clicked, this, [this] {
+        printListReport(this, QStringLiteral("Listino prezzi"), lstRecords->lines());
+    });
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmListaPresc::saveAndClose);
 }

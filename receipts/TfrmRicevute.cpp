@@ -2,7 +2,10 @@
 
 #include "receipts/PriceListBox.h"
 #include "receipts/ReceiptsHelpText.h"
+#include "receipts/TfrmAnteprimaRicevuta.h"
+#include "receipts/TfrmExpRicevute.h"
 #include "receipts/TfrmNumerazione.h"
+#include "receipts/TfrmStampaRicevuta.h"
 #include "rules/Amounts.h"
 #include "rules/PriceList.h"
 #include "rules/ReceiptCard.h"
@@ -22,6 +25,7 @@
 #include "storage/StorageError.h"
 #include "storage/TextCodec.h"
 #include "ui/Clock.h"
+#include "ui/DialogRunner.h"
 #include "ui/MessageBox.h"
 
 #include <QCheckBox>
@@ -121,8 +125,13 @@ void TfrmRicevute::buildToolbar(QWidget* panel) {
     connect(cmdGuida, &QPushButton::clicked, this,
             [this] { showHelp(this, receiptsHelpTitle(), receiptsHelpText()); });
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
-    // The search, the print-outs, the export and the unsettled list come with their windows.
-    for (QPushButton* later : {cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta, cmdDaSaldare})
+    connect(cmdAnteprima, &QPushButton::clicked, this,
+            [this] { run_dialog<TfrmAnteprimaRicevuta>(this); });
+    connect(cmdStampa, &QPushButton::clicked, this,
+            [this] { run_dialog<TfrmStampaRicevuta>(this); });
+    connect(cmdEsporta, &QPushButton::clicked, this, [this] { exportReceipts(this, filePath_); });
+    // The search and the unsettled list come with their windows.
+    for (QPushButton* later : {cmdTrova, cmdDaSaldare})
         later->setEnabled(false);
 }
 

@@ -1,7 +1,10 @@
 #include "program/guide/GuideChapters.h"
 
+#include "members/MembersExportHelpText.h"
 #include "members/MembersHelpText.h"
+#include "receipts/ReceiptsExportHelpText.h"
 #include "receipts/ReceiptsHelpText.h"
+#include "reports/StatisticsHelpText.h"
 #include "shell/GeneralHelpText.h"
 
 // One line per help window; the guide's table of contents follows this order.
@@ -9,6 +12,9 @@ QList<GuideChapter> guideChapters() {
     return {
         {generalHelpTitle(), generalHelpText()},
         {membersHelpTitle(), membersHelpText()},
+        {membersExportHelpTitle(), membersExportHelpText()},
         {receiptsHelpTitle(), receiptsHelpText()},
+        {receiptsExportHelpTitle(), receiptsExportHelpText()},
+        {statisticsHelpTitle(), statisticsHelpText()},
     };
 }

@@ -6,4 +6,5 @@ QObject* newPasswordTests();
 QObject* newBehaviourTests();
 QObject* newDialogTests();
 QObject* newSeamTests();
+QObject* newSummaryListTests();
 QObject* newTextFitTests();

@@ -1,0 +1,190 @@
+#include "rules/IncomeStatistics.h"
+
+#include "rules/Amounts.h"
+#include "storage/ReceiptRecord.h"
+#include "storage/RecordScan.h"
+#include "storage/TextCodec.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+// The readers below take both the program's texts and the bytes stored in a record: the dates
+// and amounts that the editor writes are plain ASCII, the same in Windows-1252.
+char16_t code(QChar c) {
+    return c.unicode();
+}
+char16_t code(char c) {
+    return char16_t(static_cast<unsigned char>(c));
+}
+
+template <class Text> bool isDigitAt(Text text, qsizetype i) {
+    return code(text[i]) >= u'0' && code(text[i]) <= u'9';
+}
+
+template <class Text> int digitsValue(Text text, qsizetype from, qsizetype count) {
+    int value = 0;
+    for (qsizetype i = from; i < from + count; ++i)
+        value = value * 10 + (code(text[i]) - u'0');
+    return value;
+}
+
+template <class Text> std::optional<CalendarDate> exactDate(Text text) {
+    if (text.size() != 10 || code(text[2]) != u'/' || code(text[5]) != u'/')
+        return std::nullopt;
+    for (qsizetype i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (!isDigitAt(text, i))
+            return std::nullopt;
+    }
+    const CalendarDate date{digitsValue(text, 0, 2), digitsValue(text, 3, 2),
+                            digitsValue(text, 6, 4)};
+    if (!QDate::isValid(date.year, date.month, date.day))
+        return std::nullopt;
+    return date;
+}
+
+// The editor's form of an amount, digits, a comma and two decimals, as a whole number of
+// cents; read without the number reader's regular expression, which would cost more than
+// reading the record.
+template <class Text> std::optional<qint64> plainCents(Text text) {
+    constexpr qsizetype maxDigits = 15;
+    const qsizetype comma = text.size() - 3;
+    if (comma < 1 || comma > maxDigits - 2 || code(text[comma]) != u',')
+        return std::nullopt;
+    qint64 cents = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i == comma)
+            continue;
+        if (!isDigitAt(text, i))
+            return std::nullopt;
+        cents = cents * 10 + (code(text[i]) - u'0');
+    }
+    return cents;
+}
+
+// Without the characters with codes 0 to 32 at both ends.
+QStringView withoutBlanks(QStringView text) {
+    while (!text.isEmpty() && text.front().unicode() <= 32)
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back().unicode() <= 32)
+        text.chop(1);
+    return text;
+}
+
+// The stored characters of a text field as they stand, without decoding them into a text: its
+// length byte, then that many bytes. Empty for a length beyond the field, which only the
+// decoding reader handles.
+QByteArrayView storedBytes(QByteArrayView record, FieldSpec field) {
+    const int length = static_cast<unsigned char>(record[field.offset]);
+    if (length > field.capacity)
+        return {};
+    return record.sliced(field.offset + 1, length);
+}
+
+// Whole numbers of cents up to this are exact in a double.
+constexpr qint64 exactCents = Q_INT64_C(1) << 53;
+
+} // namespace
+
+MonthlyIncome::MonthlyIncome(const QString& year) : year_(trimBlanks(year).toInt()) {}
+
+void MonthlyIncome::addReceipt(QStringView date, QStringView total) {
+    const std::optional<CalendarDate> issued = calendarDate(date);
+    if (!issued) {
+        ++skipped_;
+        return;
+    }
+    if (issued->year != year_)
+        return;
+    if (const std::optional<qint64> cents = plainCents(withoutBlanks(total))) {
+        addCents(issued->month, *cents);
+        return;
+    }
+    const std::optional<double> value = readNumber(total.toString());
+    if (!value) {
+        ++skipped_;
+        return;
+    }
+    MonthSum& sum = sums_[issued->month - 1];
+    sum.others = sum.others + ExtendedReal::fromDouble(*value);
+}
+
+// The editor's own forms are read straight from the bytes; any other content is decoded and
+// read as addReceipt reads texts, with the same result.
+void MonthlyIncome::addRecord(QByteArrayView record) {
+    const std::optional<CalendarDate> issued = exactDate(storedBytes(record, ReceiptFields::Data));
+    if (issued && issued->year != year_)
+        return;
+    const std::optional<qint64> cents = plainCents(storedBytes(record, ReceiptFields::Totale));
+    if (issued && cents) {
+        addCents(issued->month, *cents);
+        return;
+    }
+    addReceipt(fieldText(record, ReceiptFields::Data), fieldText(record, ReceiptFields::Totale));
+}
+
+void MonthlyIncome::addCents(int month, qint64 cents) {
+    MonthSum& sum = sums_[month - 1];
+    if (sum.cents > exactCents - cents)
+        sum.flushCents();
+    sum.cents += cents;
+}
+
+void MonthlyIncome::MonthSum::flushCents() {
+    others = others + ExtendedReal::fromDouble(double(cents) / 100.0);
+    cents = 0;
+}
+
+ExtendedReal MonthlyIncome::MonthSum::total() const {
+    return ExtendedReal::fromDouble(double(cents) / 100.0) + others;
+}
+
+double MonthlyIncome::sum(int month) const {
+    return *readNumber(writeNumber(sums_[month - 1].total().toDouble()));
+}
+
+double MonthlyIncome::roundedSum(int month) const {
+    return roundedToEuro(sum(month));
+}
+
+double roundedToEuro(double sum) {
+    return roundTo(sum, 0);
+}
+
+MonthlyIncome monthlyIncomeOfFile(const QString& path, const QString& year) {
+    MonthlyIncome income(year);
+    scanRecords(path, ReceiptRecord::Size, [&income](QByteArrayView record, qint64) {
+        income.addRecord(record);
+        return true;
+    });
+    // Left by a write that never ended: not a receipt, but the user should know.
+    if (QFileInfo(path).size() % ReceiptRecord::Size != 0)
+        income.skipRecord();
+    return income;
+}
+
+// Cents up to 15 digits are exact in a double and the division is correctly rounded, so the
+// value is the nearest double to the text, as the number reader gives it.
+std::optional<double> totalValue(QStringView text) {
+    if (const std::optional<qint64> cents = plainCents(withoutBlanks(text)))
+        return double(*cents) / 100.0;
+    return readNumber(text.toString());
+}
+
+std::optional<CalendarDate> calendarDate(QStringView text) {
+    return exactDate(withoutBlanks(text));
+}
+
+std::optional<int> copiesToPrint(const QString& typed) {
+    const bool allDigits =
+        std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (trimBlanks(typed).isEmpty() || !allDigits)
+        return 1;
+    bool fits = false;
+    const int copies = typed.toInt(&fits);
+    if (!fits)
+        return std::nullopt;
+    return copies;
+}

@@ -1,0 +1,181 @@
+#include "shell/SummaryList.h"
+
+#include "rules/FindInList.h"
+#include "rules/ListOrder.h"
+#include "shell/Controls.h"
+#include "shell/EditBoxes.h"
+#include "shell/Fonts.h"
+#include "ui/ListReport.h"
+#include "ui/MessageBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+
+namespace {
+// Long lines scroll into view.
+constexpr int lineWidth = 1600;
+} // namespace
+
+SummaryListModel::SummaryListModel(Order order, QObject* parent)
+    : QAbstractListModel(parent), order_(order) {}
+
+void SummaryListModel::setEntries(std::vector<ListEntry> entries) {
+    if (order_ == Order::Sorted) {
+        std::stable_sort(
+            entries.begin(), entries.end(),
+            [](const ListEntry& a, const ListEntry& b) { return listTextLess(a.line, b.line); });
+    }
+    beginResetModel();
+    entries_ = std::move(entries);
+    lines_.clear();
+    lines_.reserve(qsizetype(entries_.size()));
+    for (const ListEntry& entry : entries_)
+        lines_.append(entry.line);
+    endResetModel();
+}
+
+void SummaryListModel::clear() {
+    setEntries({});
+}
+
+int SummaryListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(entries_.size());
+}
+
+QVariant SummaryListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return lines_[index.row()];
+    case Qt::SizeHintRole:
+        return QSize(lineWidth, QFontMetrics(Fonts::listLine()).height() + 2);
+    default:
+        return {};
+    }
+}
+
+SummaryListDialog::SummaryListDialog(QWidget* opener, const SummaryListKind& kind)
+    : FixedDialog(opener, kind.objectName, kind.caption, QSize(862, 560)), kind_(kind),
+      model_(new SummaryListModel(kind.order, this)) {
+    lstRecords = new QListView(this);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords->setGeometry(16, 16, 830, 370);
+    lstRecords->setFont(Fonts::listLine());
+    lstRecords->setUniformItemSizes(true); // a hundred thousand lines open without a pause
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstRecords->setStyleSheet(QStringLiteral("QListView { color: black; }"));
+    lstRecords->setModel(model_);
+
+    lblRigo01 = addLabel(this, QStringLiteral("lblRigo01"),
+                         QStringLiteral("Immettere una o più parole consecutive presenti nella "
+                                        "scheda in elenco da cercare e premere il pulsante Trova."),
+                         QRect(16, 394, 830, 40));
+    lblRigo02 = addLabel(this, QStringLiteral("lblRigo02"),
+                         QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
+                                        "chiave di ricerca, fare di nuovo clic su Trova."),
+                         QRect(16, 434, 830, 40));
+    lblRigo03 = addLabel(this, QStringLiteral("lblRigo03"),
+                         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un "
+                                        "doppio clic."),
+                         QRect(16, 474, 830, 22));
+    for (QLabel* label : {lblRigo01, lblRigo02, lblRigo03}) {
+        label->setFont(Fonts::font(Fonts::Family::verdana(), 9, false));
+        label->setWordWrap(true);
+    }
+    lblRigo03->setStyleSheet(QStringLiteral("color: red;"));
+    lblRigo03->setVisible(kind.opensRecords);
+
+    txtTrova =
+        addEditBox(this, QStringLiteral("txtTrova"), QRect(16, 508, 300, 32), Fonts::dataField());
+    addFocusFrame(txtTrova);
+    btnTrova = addButton(this, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
+                         QRect(326, 508, 110, 32));
+    btnStampa = addButton(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"),
+                          QRect(616, 508, 110, 32));
+    btnChiudi = addButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+                          QRect(736, 508, 110, 32));
+    onEnter(txtTrova, [this] { btnTrova->setFocus(Qt::OtherFocusReason); });
+    connect(btnTrova, &QPushButton::clicked, this, &SummaryListDialog::findInList);
+    connect(btnStampa, &QPushButton::clicked, this, &SummaryListDialog::printList);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    if (kind.opensRecords)
+        connect(lstRecords, &QListView::doubleClicked, this, &SummaryListDialog::openSelected);
+}
+
+int SummaryListDialog::selectedRow() const {
+    const QModelIndex current = lstRecords->currentIndex();
+    return lstRecords->selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void SummaryListDialog::selectRow(int row) {
+    const QModelIndex index = model_->index(row);
+    lstRecords->setCurrentIndex(index);
+    lstRecords->scrollTo(index);
+}
+
+void SummaryListDialog::showEntries(std::vector<ListEntry> entries, int skippedRecords) {
+    model_->setEntries(std::move(entries));
+    txtTrova->setFocus(Qt::OtherFocusReason);
+    if (skippedRecords > 0)
+        showMessage(this, MessageKind::Warning, skippedRecordsMessage(skippedRecords));
+}
+
+void SummaryListDialog::openEntry(const ListEntry&) {}
+
+void SummaryListDialog::showEvent(QShowEvent* event) {
+    FixedDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    lastFindKey_.clear();
+    txtTrova->clear();
+    txtTrova->setFocus(Qt::OtherFocusReason);
+    buildList();
+}
+
+void SummaryListDialog::done(int result) {
+    model_->clear();
+    FixedDialog::done(result);
+}
+
+void SummaryListDialog::findInList() {
+    if (model_->rowCount() == 0) {
+        showMessage(this, MessageKind::Plain,
+                    QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        return;
+    }
+    if (selectedRow() < 0)
+        selectRow(0);
+    const QString key = findKey(txtTrova->text());
+    const auto found = ::findInList(model_->lines(), selectedRow(), key, key == lastFindKey_);
+    if (found)
+        selectRow(*found);
+    lastFindKey_ = key;
+}
+
+void SummaryListDialog::printList() {
+    printListReport(this, kind_.printedTitle, model_->lines());
+}
+
+// The entry remembers its record: the clicked line opens exactly that record.
+void SummaryListDialog::openSelected() {
+    const int row = selectedRow();
+    if (row >= 0)
+        openEntry(model_->entry(row));
+    accept();
+}
+
+QString skippedRecordsMessage(int skippedRecords) {
+    return skippedRecords == 1
+               ? QStringLiteral("Attenzione: una registrazione dell'archivio non è stata "
+                                "considerata perché illeggibile o con dati non validi.")
+               : QStringLiteral("Attenzione: %1 registrazioni dell'archivio non sono state "
+                                "considerate perché illeggibili o con dati non validi.")
+                     .arg(skippedRecords);
+}

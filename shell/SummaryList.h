@@ -1,0 +1,89 @@
+#pragma once
+
+#include "shell/ScreenKinds.h"
+
+#include <QAbstractListModel>
+#include <QStringList>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+// One line of a summary list and the position of the record it shows, so a double-click opens
+// exactly that record.
+struct ListEntry {
+    QString line;
+    qint64 position = 0;
+};
+
+// The lines of a summary list, sorted by the list order or kept in the order they came.
+class SummaryListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    enum class Order { Sorted, AsRead };
+    explicit SummaryListModel(Order order, QObject* parent = nullptr);
+
+    void setEntries(std::vector<ListEntry> entries);
+    void clear();
+    const QStringList& lines() const { return lines_; }
+    const ListEntry& entry(int row) const { return entries_[size_t(row)]; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    Order order_;
+    std::vector<ListEntry> entries_;
+    QStringList lines_; // the same texts, for find and print
+};
+
+// What a summary list screen shows and does; the screens differ only in their records, lines,
+// printed title and what a chosen line opens.
+struct SummaryListKind {
+    QString objectName;
+    QString caption;
+    QString printedTitle;
+    SummaryListModel::Order order;
+    bool opensRecords; // a double-click opens the line's record
+};
+
+// A summary list window: the list, find in list, print, and the double-click on a line.
+class SummaryListDialog : public FixedDialog {
+    Q_OBJECT
+public:
+    SummaryListDialog(QWidget* opener, const SummaryListKind& kind);
+
+    QListView* lstRecords;
+    QLineEdit* txtTrova;
+    QPushButton *btnTrova, *btnStampa, *btnChiudi;
+    QLabel *lblRigo01, *lblRigo02, *lblRigo03;
+
+    SummaryListModel& model() { return *model_; }
+    int selectedRow() const; // -1 when no line is selected
+    void selectRow(int row);
+
+protected:
+    // Builds the list, or shows the search criteria, each time the window is shown.
+    virtual void buildList() = 0;
+    // Shows the entries and tells how many records were skipped because they could not be read
+    // or hold data that is not valid.
+    void showEntries(std::vector<ListEntry> entries, int skippedRecords);
+    // Opens the record of a chosen line; the window then closes.
+    virtual void openEntry(const ListEntry& entry);
+    void done(int result) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void findInList();
+    void printList();
+    void openSelected();
+
+    SummaryListKind kind_;
+    SummaryListModel* model_;
+    QString lastFindKey_;
+};
+
+// The warning shown after a list, a search or a summary that left records out.
+QString skippedRecordsMessage(int skippedRecords);

@@ -1,0 +1,239 @@
+#include "receipts/TfrmExpRicevute.h"
+#include "receipts/TfrmRicevute.h"
+#include "shell/ScreenFlow.h"
+#include "shell/TfrmGuida.h"
+#include "storage/ProgramFolder.h"
+#include "storage/RecordFile.h"
+#include "tests/members/ExportWindowTests.h"
+#include "tests/support/ScreenTest.h"
+#include "tests/support/TextFit.h"
+#include "ui/Application.h"
+#include "ui/Clock.h"
+#include "ui/DialogRunner.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <functional>
+
+namespace {
+
+ReceiptRecord receipt(int number, const QString& date, const QString& flag) {
+    ReceiptRecord stored;
+    stored.NumRic = QString::number(number);
+    stored.Data = date;
+    stored.LavRigo[0] = QStringLiteral("Circolo Nautico Velarno");
+    stored.CliRigo = {QStringLiteral("Cliente %1").arg(number), QStringLiteral("Via Po 3"),
+                      QStringLiteral("10123 Torino TO"), QStringLiteral("Tel. 011 556677"),
+                      QStringLiteral("Codice fiscale: BNCLCU80A41L219X")};
+    stored.Descrizione[0] = QStringLiteral("Quota sociale");
+    stored.Importo[0] = QStringLiteral("25,00");
+    stored.Descrizione[4] = QStringLiteral("Noleggio deriva");
+    stored.Importo[4] = QStringLiteral("100,50");
+    stored.Totale = QStringLiteral("125,50");
+    stored.DaSaldare = flag;
+    return stored;
+}
+
+void writeReceipts(int year, const QList<ReceiptRecord>& receipts) {
+    RecordFile<ReceiptRecord> file;
+    file.openOrCreate(receiptsArchivePath(year));
+    for (const ReceiptRecord& stored : receipts)
+        file.append(stored);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray cell(const QByteArray& text) {
+    return "<td style=\"text-align: left;\">" + text + "</td>";
+}
+
+void click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A placeholder for the main menu, which the editor shows when it closes.
+class MainMenu : public PersistentScreen {
+public:
+    explicit MainMenu(ScreenFlow& flow)
+        : PersistentScreen(flow, QStringLiteral("TfrmAvvio"), QString(), Kind::Compact) {}
+};
+
+} // namespace
+
+class TestReceiptExport : public QObject {
+    Q_OBJECT
+    ScreenTest t;
+    std::unique_ptr<ScreenFlow> flow;
+    std::unique_ptr<MainMenu> menu;
+    std::unique_ptr<TfrmRicevute> editor;
+    QStringList helpShown; // title, then text, of the help window opened from the export
+
+    QString exportPath() const {
+        return t.programFolder() + QStringLiteral("/Riepilogo_Ricevute.xls");
+    }
+
+    void openEditor(const QString& year) {
+        editor = std::make_unique<TfrmRicevute>(*flow);
+        flow->add(Screen::Ricevute, editor.get());
+        editor->setYear(year);
+        flow->moveTo(Screen::Ricevute, nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    }
+
+    // Opens the export from the receipt editor's button and hands the live window to drive.
+    void openExport(const std::function<void(TfrmExpRicevute&)>& drive) {
+        setDialogDriverForTests([&](QDialog& dialog) {
+            if (auto* help = qobject_cast<TfrmGuida*>(&dialog)) {
+                helpShown = QStringList{help->lblTitolo->text(), help->txtGuida->toPlainText()};
+                click(help->btnChiudi);
+                return;
+            }
+            auto* window = qobject_cast<TfrmExpRicevute*>(&dialog);
+            QVERIFY(window);
+            QVERIFY(waitUntilActive(window));
+            drive(*window);
+            click(window->cmdEsci);
+        });
+        click(editor->cmdEsporta);
+    }
+
+private Q_SLOTS:
+    void init() {
+        t.setUpSeams();
+        setClockForTests(QDateTime(QDate(2027, 3, 20), QTime(9, 0)));
+        flow = std::make_unique<ScreenFlow>([] {});
+        menu = std::make_unique<MainMenu>(*flow);
+        flow->add(Screen::Avvio, menu.get());
+    }
+    void cleanup() {
+        t.tearDownSeams();
+        editor.reset();
+        menu.reset();
+        flow.reset();
+    }
+
+    // Whatever year the receipts carry in their dates.
+    void gridShowsTheYearOpenInTheEditor() {
+        writeReceipts(2027, {receipt(1, QStringLiteral("15/03/2027"), QStringLiteral("No")),
+                             receipt(2, QStringLiteral("02/01/2026"), QStringLiteral("Sì"))});
+        writeReceipts(2026, {receipt(9, QStringLiteral("10/10/2026"), QStringLiteral("No"))});
+        openEditor(QStringLiteral("2027"));
+        openExport([](TfrmExpRicevute& window) {
+            checkTextsFit(&window);
+            QCOMPARE(window.windowTitle(),
+                     QStringLiteral(" Esporta archivio ricevute in Microsoft Excel"));
+            QCOMPARE(window.panInfo->text(),
+                     QStringLiteral("Esportazione archivio in Microsoft Excel."));
+            QStringList expected{QStringLiteral("N."), QStringLiteral("Ricevuta n."),
+                                 QStringLiteral("Data emissione")};
+            for (int line = 1; line <= 5; ++line)
+                expected.append(QStringLiteral("Dati cliente (rigo %1)").arg(line));
+            for (int row = 1; row <= 14; ++row)
+                expected.append(QStringLiteral("Servizio fornito %1").arg(row));
+            expected += {QStringLiteral("Totale ricevuta"), QStringLiteral("Da saldare")};
+            QCOMPARE(headers(window.grdRecords), expected);
+
+            QTableView* grid = window.grdRecords;
+            QCOMPARE(grid->model()->rowCount(), 2);
+            QCOMPARE(cellText(grid, 1, 0), QStringLiteral("2"));
+            QCOMPARE(cellText(grid, 1, 1), QStringLiteral("2"));
+            QCOMPARE(cellText(grid, 1, 2), QStringLiteral("02/01/2026"));
+            QCOMPARE(cellText(grid, 1, 7), QStringLiteral("Codice fiscale: BNCLCU80A41L219X"));
+            QCOMPARE(cellText(grid, 1, 12), QStringLiteral("Noleggio deriva"));
+            QCOMPARE(cellText(grid, 1, 22), QStringLiteral("125,50"));
+            QCOMPARE(cellText(grid, 1, 23), QStringLiteral("Sì"));
+        });
+    }
+
+    void onlyTheSpreadsheetColumnsCanBeCorrected() {
+        writeReceipts(2027, {receipt(1, QStringLiteral("15/03/2027"), QStringLiteral("No"))});
+        const QByteArray stored = fileBytes(receiptsArchivePath(2027));
+        openEditor(QStringLiteral("2027"));
+        QStringList editable{QStringLiteral("Data emissione"),
+                             QStringLiteral("Dati cliente (rigo 5)"),
+                             QStringLiteral("Totale ricevuta"), QStringLiteral("Da saldare")};
+        for (int row = 5; row <= 14; ++row)
+            editable.append(QStringLiteral("Servizio fornito %1").arg(row));
+        openExport([&](TfrmExpRicevute& window) {
+            const QStringList columns = headers(window.grdRecords);
+            for (int column = 0; column < columns.size(); ++column) {
+                const QString before = cellText(window.grdRecords, 0, column);
+                const bool corrected =
+                    correctCell(window.grdRecords, 0, column, QStringLiteral("corretto"));
+                QVERIFY2(corrected == editable.contains(columns[column]),
+                         qPrintable(columns[column]));
+                QCOMPARE(cellText(window.grdRecords, 0, column),
+                         corrected ? QStringLiteral("corretto") : before);
+            }
+        });
+        QCOMPARE(fileBytes(receiptsArchivePath(2027)), stored);
+    }
+
+    // The receipts' file replaces its previous export and leaves the members' one alone.
+    void exportWritesRiepilogoRicevute() {
+        writeReceipts(2027, {receipt(1, QStringLiteral("15/03/2027"), QStringLiteral("No")),
+                             receipt(2, QStringLiteral("16/03/2027"), QStringLiteral("Sì"))});
+        t.writeProgramFile(QStringLiteral("Soci.xls"), "soci");
+        t.writeProgramFile(QStringLiteral("Riepilogo_Ricevute.xls"), "esportazione precedente");
+        openEditor(QStringLiteral("2027"));
+        openExport([](TfrmExpRicevute& window) {
+            QVERIFY(correctCell(window.grdRecords, 0, 23, QStringLiteral("Sì")));
+            click(window.cmdEsporta);
+        });
+        QCOMPARE(t.messages.size(), 2);
+        QCOMPARE(t.messages[0].text, exportQuestion);
+        QCOMPARE(t.messages[1].text, openQuestion);
+        QCOMPARE(t.shellTargets, QStringList{QLatin1Char('"') + exportPath() + QLatin1Char('"')});
+
+        const QByteArray exported = fileBytes(exportPath());
+        QVERIFY(exported.startsWith("<html "));
+        QVERIFY(exported.contains("<x:Name>Riepilogo Ricevute</x:Name>"));
+        QVERIFY(exported.contains("<tr>" + cell("1") + cell("15/03/2027") + cell("Cliente 1")));
+        QVERIFY(exported.contains(cell("Noleggio deriva") + cell("") + cell("")));
+        QVERIFY(exported.contains(cell("125,50") + cell("S\xEC") + "</tr><tr>" + cell("2")));
+        QVERIFY(exported.endsWith(cell("125,50") + cell("S\xEC") + "</tr></table></body></html>"));
+        QVERIFY(!exported.contains("Circolo Nautico") && !exported.contains("100,50"));
+        QCOMPARE(fileBytes(t.programFolder() + QStringLiteral("/Soci.xls")), QByteArray("soci"));
+    }
+
+    void yearWithoutReceiptsExportsTheHeaderRowAlone() {
+        openEditor(QStringLiteral("2031"));
+        openExport([](TfrmExpRicevute& window) {
+            QCOMPARE(window.grdRecords->model()->rowCount(), 0);
+            click(window.cmdEsporta);
+        });
+        const QByteArray exported = fileBytes(exportPath());
+        QCOMPARE(exported.count("<tr>"), 1);
+        QVERIFY(exported.endsWith("Da saldare</td></tr></table></body></html>"));
+    }
+
+    void helpShowsTheExportTopic() {
+        openEditor(QStringLiteral("2027"));
+        openExport([](TfrmExpRicevute& window) { click(window.cmdGuida); });
+        QCOMPARE(helpShown.value(0),
+                 QStringLiteral("Esportazione archivio ricevute in Microsoft Excel."));
+        const QStringList paragraphs =
+            helpShown.value(1).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+        QCOMPARE(paragraphs.size(), 3);
+        QVERIFY(paragraphs[0].startsWith(
+            QStringLiteral("Il pulsante Esporta archivio consente di esportare tutte le ricevute "
+                           "emesse in un anno solare in un foglio di Microsoft Excel")));
+        QCOMPARE(paragraphs[2].trimmed(),
+                 QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco "
+                                "fisso assegnandogli un nome qualsiasi."));
+    }
+};
+
+int main(int argc, char** argv) {
+    Application application(argc, argv);
+    TestReceiptExport tests;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "tst_receipt_export.moc"
