@@ -62,7 +62,10 @@ QVariant SummaryListModel::data(const QModelIndex& index, int role) const {
 SummaryListDialog::SummaryListDialog(QWidget* opener, const SummaryListKind& kind)
     : FixedDialog(opener, kind.objectName, kind.caption, QSize(862, 560)), kind_(kind),
       model_(new SummaryListModel(kind.order, this)) {
-    lstRecords = new QListView(this);
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->setGeometry(rect());
+    lstRecords = new QListView(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setGeometry(16, 16, 830, 370);
     lstRecords->setFont(Fonts::listLine());
@@ -73,15 +76,15 @@ SummaryListDialog::SummaryListDialog(QWidget* opener, const SummaryListKind& kin
     lstRecords->setStyleSheet(QStringLiteral("QListView { color: black; }"));
     lstRecords->setModel(model_);
 
-    lblRigo01 = addLabel(this, QStringLiteral("lblRigo01"),
+    lblRigo01 = addLabel(panContainer, QStringLiteral("lblRigo01"),
                          QStringLiteral("Immettere una o più parole consecutive presenti nella "
                                         "scheda in elenco da cercare e premere il pulsante Trova."),
                          QRect(16, 394, 830, 40));
-    lblRigo02 = addLabel(this, QStringLiteral("lblRigo02"),
+    lblRigo02 = addLabel(panContainer, QStringLiteral("lblRigo02"),
                          QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
                                         "chiave di ricerca, fare di nuovo clic su Trova."),
                          QRect(16, 434, 830, 40));
-    lblRigo03 = addLabel(this, QStringLiteral("lblRigo03"),
+    lblRigo03 = addLabel(panContainer, QStringLiteral("lblRigo03"),
                          QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un "
                                         "doppio clic."),
                          QRect(16, 474, 830, 22));
@@ -92,14 +95,14 @@ SummaryListDialog::SummaryListDialog(QWidget* opener, const SummaryListKind& kin
     lblRigo03->setStyleSheet(QStringLiteral("color: red;"));
     lblRigo03->setVisible(kind.opensRecords);
 
-    txtTrova =
-        addEditBox(this, QStringLiteral("txtTrova"), QRect(16, 508, 300, 32), Fonts::dataField());
+    txtTrova = addEditBox(panContainer, QStringLiteral("txtTrova"), QRect(16, 508, 300, 32),
+                          Fonts::dataField());
     addFocusFrame(txtTrova);
-    btnTrova = addButton(this, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
+    btnTrova = addButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
                          QRect(326, 508, 110, 32));
-    btnStampa = addButton(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"),
+    btnStampa = addButton(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"),
                           QRect(616, 508, 110, 32));
-    btnChiudi = addButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+    btnChiudi = addButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                           QRect(736, 508, 110, 32));
     onEnter(txtTrova, [this] { btnTrova->setFocus(Qt::OtherFocusReason); });
     connect(btnTrova, &QPushButton::clicked, this, &SummaryListDialog::findInList);
@@ -128,6 +131,10 @@ void SummaryListDialog::showEntries(std::vector<ListEntry> entries, int skippedR
 }
 
 void SummaryListDialog::openEntry(const ListEntry&) {}
+
+QString SummaryListDialog::printedTitle() const {
+    return kind_.printedTitle;
+}
 
 void SummaryListDialog::showEvent(QShowEvent* event) {
     FixedDialog::showEvent(event);
@@ -160,7 +167,7 @@ void SummaryListDialog::findInList() {
 }
 
 void SummaryListDialog::printList() {
-    printListReport(this, kind_.printedTitle, model_->lines());
+    printListReport(this, printedTitle(), model_->lines());
 }
 
 // The entry remembers its record: the clicked line opens exactly that record.

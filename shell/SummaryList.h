@@ -55,6 +55,7 @@ class SummaryListDialog : public FixedDialog {
 public:
     SummaryListDialog(QWidget* opener, const SummaryListKind& kind);
 
+    QWidget* panContainer; // the list and its controls, the whole window
     QListView* lstRecords;
     QLineEdit* txtTrova;
     QPushButton *btnTrova, *btnStampa, *btnChiudi;
@@ -72,6 +73,7 @@ protected:
     void showEntries(std::vector<ListEntry> entries, int skippedRecords);
     // Opens the record of a chosen line; the window then closes.
     virtual void openEntry(const ListEntry& entry);
+    virtual QString printedTitle() const;
     void done(int result) override;
     void showEvent(QShowEvent* event) override;
 
