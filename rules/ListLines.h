@@ -4,6 +4,13 @@
 
 // The one-line texts of the summary lists, in aligned columns.
 
+// One line of a summary list and the position of the record it shows, so a double-click opens
+// exactly that record.
+struct ListEntry {
+    QString line;
+    qint64 position = 0;
+};
+
 // The text trimmed, filled with blanks and cut to exactly width characters.
 QString paddedColumn(const QString& text, int width);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/ListLines.h"
 #include "shell/ScreenKinds.h"
 
 #include <QAbstractListModel>
@@ -10,13 +11,6 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
-
-// One line of a summary list and the position of the record it shows, so a double-click opens
-// exactly that record.
-struct ListEntry {
-    QString line;
-    qint64 position = 0;
-};
 
 // The lines of a summary list, sorted by the list order or kept in the order they came.
 class SummaryListModel : public QAbstractListModel {
