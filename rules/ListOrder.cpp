@@ -1,11 +1,62 @@
 #include "rules/ListOrder.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 char16_t foldedAsciiLetter(QChar c) {
     const char16_t code = c.unicode();
     return (code >= u'A' && code <= u'Z') ? char16_t(code + (u'a' - u'A')) : code;
+}
+
+// Twelve folded characters of a text from an offset, packed so that keys compare as the texts
+// do, then how many characters are left from the offset (at most one more than the key holds):
+// with equal characters, the text that ends first comes first.
+struct SortKey {
+    static constexpr int Words = 3;
+    static constexpr int CharactersPerWord = 4;
+    static constexpr qsizetype Characters = Words * CharactersPerWord;
+    std::array<quint64, Words> words{};
+    qsizetype left = 0;
+    qsizetype index = 0;
+
+    void read(const QString& text, qsizetype offset) {
+        words.fill(0);
+        left = std::min(text.size() - offset, Characters + 1);
+        for (qsizetype i = 0; i < std::min(left, Characters); ++i) {
+            const int shift = 16 * (CharactersPerWord - 1 - int(i % CharactersPerWord));
+            words[std::size_t(i / CharactersPerWord)] |=
+                quint64(foldedAsciiLetter(text.at(offset + i))) << shift;
+        }
+    }
+    bool continuesAfterKey() const { return left > Characters; }
+    bool sameText(const SortKey& other) const { return words == other.words && left == other.left; }
+    bool operator<(const SortKey& other) const {
+        if (words != other.words)
+            return words < other.words;
+        if (left != other.left)
+            return left < other.left;
+        return index < other.index;
+    }
+};
+
+using KeyIterator = std::vector<SortKey>::iterator;
+
+// Sorts keys whose texts are equal up to the offset by the next twelve characters, then each
+// run that is still equal by the twelve after them: every text is read a piece at a time,
+// once per piece, instead of again at each comparison.
+void sortFromOffset(KeyIterator first, KeyIterator last, qsizetype offset,
+                    const std::function<const QString&(qsizetype)>& textAt) {
+    for (KeyIterator key = first; key != last; ++key)
+        key->read(textAt(key->index), offset);
+    std::sort(first, last);
+    for (KeyIterator run = first; run != last;) {
+        const KeyIterator runEnd =
+            std::find_if(run, last, [&run](const SortKey& key) { return !key.sameText(*run); });
+        if (runEnd - run > 1 && run->continuesAfterKey())
+            sortFromOffset(run, runEnd, offset + SortKey::Characters, textAt);
+        run = runEnd;
+    }
 }
 } // namespace
 
@@ -26,4 +77,17 @@ void sortListTexts(QStringList& texts) {
 
 qsizetype listInsertPosition(const QStringList& sorted, const QString& text) {
     return std::upper_bound(sorted.begin(), sorted.end(), text, listTextLess) - sorted.begin();
+}
+
+std::vector<qsizetype> listOrder(qsizetype count,
+                                 const std::function<const QString&(qsizetype)>& textAt) {
+    std::vector<SortKey> keys(static_cast<std::size_t>(count));
+    for (qsizetype index = 0; index < count; ++index)
+        keys[std::size_t(index)].index = index;
+    sortFromOffset(keys.begin(), keys.end(), 0, textAt);
+    std::vector<qsizetype> order;
+    order.reserve(keys.size());
+    for (const SortKey& key : keys)
+        order.push_back(key.index);
+    return order;
 }

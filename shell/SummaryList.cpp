@@ -20,15 +20,25 @@ namespace {
 constexpr int lineWidth = 1600;
 } // namespace
 
+namespace {
+std::vector<ListEntry> sortedEntries(std::vector<ListEntry> entries) {
+    const std::vector<qsizetype> order =
+        listOrder(qsizetype(entries.size()),
+                  [&entries](qsizetype index) -> const QString& { return entries[index].line; });
+    std::vector<ListEntry> sorted;
+    sorted.reserve(entries.size());
+    for (qsizetype index : order)
+        sorted.push_back(std::move(entries[std::size_t(index)]));
+    return sorted;
+}
+} // namespace
+
 SummaryListModel::SummaryListModel(Order order, QObject* parent)
     : QAbstractListModel(parent), order_(order) {}
 
 void SummaryListModel::setEntries(std::vector<ListEntry> entries) {
-    if (order_ == Order::Sorted) {
-        std::stable_sort(
-            entries.begin(), entries.end(),
-            [](const ListEntry& a, const ListEntry& b) { return listTextLess(a.line, b.line); });
-    }
+    if (order_ == Order::Sorted)
+        entries = sortedEntries(std::move(entries));
     beginResetModel();
     entries_ = std::move(entries);
     lines_.clear();

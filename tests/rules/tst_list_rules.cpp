@@ -45,10 +45,28 @@ private Q_SLOTS:
         QTest::newRow("numbers as text")
             << QStringList{QStringLiteral("Ric. n. 9"), QStringLiteral("Ric. n. 10")}
             << QStringList{QStringLiteral("Ric. n. 10"), QStringLiteral("Ric. n. 9")};
+        // The quick order looks at the first twelve characters first, then at the texts.
+        QTest::newRow("same first twelve characters")
+            << QStringList{QStringLiteral("Rossi Mario  C.F. Z"),
+                           QStringLiteral("Rossi Mario  C.F. A"), QStringLiteral("Rossi Mario "),
+                           QStringLiteral("Rossi Mari")}
+            << QStringList{QStringLiteral("Rossi Mari"), QStringLiteral("Rossi Mario "),
+                           QStringLiteral("Rossi Mario  C.F. A"),
+                           QStringLiteral("Rossi Mario  C.F. Z")};
+        QTest::newRow("equal texts keep their order")
+            << QStringList{QStringLiteral("VERDI GIUSEPPE X"), QStringLiteral("Abate"),
+                           QStringLiteral("verdi giuseppe x"), QStringLiteral("Verdi Giuseppe X")}
+            << QStringList{QStringLiteral("Abate"), QStringLiteral("VERDI GIUSEPPE X"),
+                           QStringLiteral("verdi giuseppe x"), QStringLiteral("Verdi Giuseppe X")};
     }
     void listOrder() {
         QFETCH(QStringList, lines);
         QFETCH(QStringList, sorted);
+        QStringList quick;
+        for (qsizetype index : ::listOrder(
+                 lines.size(), [&lines](qsizetype i) -> const QString& { return lines[i]; }))
+            quick.append(lines[index]);
+        QCOMPARE(quick, sorted);
         sortListTexts(lines);
         QCOMPARE(lines, sorted);
     }
