@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace {
@@ -39,18 +38,6 @@ void printPages(QPrinter& printer, const PagePainter& paint) {
         return;
     }
     paint(printer);
-}
-
-void showPrintPreview(QWidget* parent, QPrinter& printer, const PagePainter& paint) {
-    if (capture()) {
-        paintToCapturedPdf(printer, paint);
-        return;
-    }
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowState(Qt::WindowMaximized);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&paint](QPrinter* target) { paint(*target); });
-    preview.exec();
 }
 
 void setPrintCaptureForTests(std::optional<PrintCapture> value) {

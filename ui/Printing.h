@@ -15,10 +15,8 @@ using PagePainter = std::function<void(QPrinter& printer)>;
 bool choosePrinter(QWidget* parent, QPrinter& printer);
 // Prints on the printer chosen with choosePrinter.
 void printPages(QPrinter& printer, const PagePainter& paint);
-// A print preview window over the pages.
-void showPrintPreview(QWidget* parent, QPrinter& printer, const PagePainter& paint);
 
-// Tests answer the printer dialog and capture every printout or preview as a PDF file
+// Tests answer the printer dialog and capture every printout as a PDF file
 // (numbered: capture-1.pdf, capture-2.pdf, ... in the folder given).
 struct PrintCapture {
     bool acceptPrinterDialog = true;
