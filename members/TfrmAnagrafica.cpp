@@ -3,6 +3,7 @@
 #include "members/MemberPhoto.h"
 #include "members/MembersHelpText.h"
 #include "members/PhotoBox.h"
+#include "members/SubscriptionLists.h"
 #include "members/TfrmAllegaCartella.h"
 #include "members/TfrmAnteprimaAna.h"
 #include "members/TfrmCodFisc.h"
@@ -10,6 +11,7 @@
 #include "members/TfrmIban.h"
 #include "members/TfrmPartitaIva.h"
 #include "members/TfrmStampaAna.h"
+#include "members/TfrmTrovaAnagrafica.h"
 #include "rules/Amounts.h"
 #include "rules/MemberCard.h"
 #include "rules/RecordNavigation.h"
@@ -234,21 +236,27 @@ void TfrmAnagrafica::buildActions(QWidget* panel) {
                             at(1, 0), &TfrmAnagrafica::duplicateCard);
     btnSalva = addCommand(panel, QStringLiteral("btnSalva"), QStringLiteral("Salva"), at(2, 0),
                           &TfrmAnagrafica::saveCard);
-    // The search and the lists come with their own windows.
     btnTrova =
         addCommand(panel, QStringLiteral("btnTrova"), QStringLiteral("Trova"), at(0, 1), nullptr);
     btnScadenze = addCommand(panel, QStringLiteral("btnScadenze"), QStringLiteral("In scadenza"),
                              at(1, 1), nullptr);
     btnScaduti = addCommand(panel, QStringLiteral("btnScaduti"), QStringLiteral("Scaduti"),
                             at(2, 1), nullptr);
+    const MemberOpener openMember = [this](qint64 position) { showStoredMember(position); };
+    connect(btnTrova, &QPushButton::clicked, this,
+            [this, openMember] { findMemberToEdit(this, openMember); });
+    connect(btnScadenze, &QPushButton::clicked, this, [this, openMember] {
+        run_dialog<TfrmSospesi>(this, [&](TfrmSospesi& list) { list.setMemberOpener(openMember); });
+    });
+    connect(btnScaduti, &QPushButton::clicked, this, [this, openMember] {
+        run_dialog<TfrmScadute>(this, [&](TfrmScadute& list) { list.setMemberOpener(openMember); });
+    });
     btnAnteprima = addCommand(panel, QStringLiteral("btnAnteprima"), QStringLiteral("Anteprima"),
                               at(0, 2), nullptr);
     btnStampa =
         addCommand(panel, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), at(1, 2), nullptr);
     btnEsporta = addCommand(panel, QStringLiteral("btnEsporta"), QStringLiteral("Esporta"),
                             at(2, 2), nullptr);
-    for (QPushButton* later : {btnTrova, btnScadenze, btnScaduti})
-        later->setEnabled(false);
     connect(btnAnteprima, &QPushButton::clicked, this,
             [this] { run_dialog<TfrmAnteprimaAna>(this); });
     connect(btnStampa, &QPushButton::clicked, this, [this] { run_dialog<TfrmStampaAna>(this); });

@@ -1,11 +1,14 @@
 #include "receipts/TfrmRicevute.h"
 
+#include "members/TfrmTrovaAnagrafica.h"
 #include "receipts/PriceListBox.h"
 #include "receipts/ReceiptsHelpText.h"
 #include "receipts/TfrmAnteprimaRicevuta.h"
+#include "receipts/TfrmDaSaldare.h"
 #include "receipts/TfrmExpRicevute.h"
 #include "receipts/TfrmNumerazione.h"
 #include "receipts/TfrmStampaRicevuta.h"
+#include "receipts/TfrmTrovaRicevute.h"
 #include "rules/Amounts.h"
 #include "rules/PriceList.h"
 #include "rules/ReceiptCard.h"
@@ -130,9 +133,11 @@ void TfrmRicevute::buildToolbar(QWidget* panel) {
     connect(cmdStampa, &QPushButton::clicked, this,
             [this] { run_dialog<TfrmStampaRicevuta>(this); });
     connect(cmdEsporta, &QPushButton::clicked, this, [this] { exportReceipts(this, filePath_); });
-    // The search and the unsettled list come with their windows.
-    for (QPushButton* later : {cmdTrova, cmdDaSaldare})
-        later->setEnabled(false);
+    const ReceiptLoader showChosen = [this](qint64 position) { showStoredReceipt(position); };
+    connect(cmdTrova, &QPushButton::clicked, this,
+            [this, showChosen] { findReceipt(this, filePath_, showChosen); });
+    connect(cmdDaSaldare, &QPushButton::clicked, this,
+            [this, showChosen] { showUnsettledReceipts(this, filePath_, showChosen); });
 }
 
 QLineEdit* TfrmRicevute::addBox(QWidget* panel, const QString& name, int capacity,
@@ -174,7 +179,9 @@ void TfrmRicevute::buildHeader(QWidget* panel) {
     impCliente = addCommand(panel, QStringLiteral("impCliente"), QStringLiteral("◀"),
                             QRect(leftX + leftWidth - 46, 300, 46, boxHeight));
     impCliente->setStyleSheet(QStringLiteral("QPushButton { color: #1E8E3E; }"));
-    impCliente->setEnabled(false); // the member search comes with its window
+    connect(impCliente, &QPushButton::clicked, this, [this] {
+        findMemberAsPayer(this, [this](const PayerLines& lines) { setPayerLines(lines); });
+    });
 }
 
 void TfrmRicevute::buildItems(QWidget* panel) {

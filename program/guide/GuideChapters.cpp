@@ -4,6 +4,7 @@
 #include "members/MembersHelpText.h"
 #include "receipts/ReceiptsExportHelpText.h"
 #include "receipts/ReceiptsHelpText.h"
+#include "reports/IncomeSummaryHelpText.h"
 #include "reports/StatisticsHelpText.h"
 #include "shell/GeneralHelpText.h"
 
@@ -16,5 +17,6 @@ QList<GuideChapter> guideChapters() {
         {receiptsHelpTitle(), receiptsHelpText()},
         {receiptsExportHelpTitle(), receiptsExportHelpText()},
         {statisticsHelpTitle(), statisticsHelpText()},
+        {incomeSummaryHelpTitle(), incomeSummaryHelpText()},
     };
 }

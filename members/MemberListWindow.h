@@ -1,0 +1,38 @@
+#pragma once
+
+#include "rules/MemberLists.h"
+#include "shell/SummaryList.h"
+
+#include <functional>
+#include <memory>
+
+class QProgressDialog;
+
+// Opens the member stored at a 1-based position in the member editor.
+using MemberOpener = std::function<void(qint64 position)>;
+
+// A summary list of members of Soci.pro: a chosen line opens its member in the member editor.
+class MemberListWindow : public SummaryListDialog {
+    Q_OBJECT
+public:
+    MemberListWindow(QWidget* opener, const SummaryListKind& kind);
+
+    void setMemberOpener(MemberOpener openMember) { openMember_ = std::move(openMember); }
+
+protected:
+    using MemberScan = std::function<MemberListResult(const ScanProgress& progress)>;
+    // Runs a scan of the archive; a long one shows a progress window whose "Annulla" stops it.
+    // Failures to open or read the archive raise StorageError.
+    MemberListResult scanWithProgress(const QString& progressLabel, const MemberScan& scan);
+
+    void openEntry(const ListEntry& entry) override;
+
+private:
+    MemberOpener openMember_;
+};
+
+// The progress window of a scan of so many records, shown once the scan has taken half a second.
+std::unique_ptr<QProgressDialog> newScanProgress(QWidget* window, const QString& label,
+                                                 qint64 records);
+// Tests show the progress window without waiting; a negative delay restores the default.
+void setScanProgressDelayForTests(int milliseconds);

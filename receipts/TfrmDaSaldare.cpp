@@ -1,0 +1,74 @@
+#include "receipts/TfrmDaSaldare.h"
+
+#include "rules/TextRules.h"
+#include "shell/ErrorMessages.h"
+#include "ui/DialogRunner.h"
+#include "ui/MessageBox.h"
+
+#include <QProgressDialog>
+#include <algorithm>
+
+namespace {
+// Scans shorter than this show no progress.
+constexpr int progressDelayMs = 500;
+constexpr int progressWidth = 420;
+} // namespace
+
+ReceiptListDialog::ReceiptListDialog(QWidget* opener, const SummaryListKind& kind)
+    : SummaryListDialog(opener, kind) {
+    applyTextConventions();
+}
+
+void ReceiptListDialog::setReceiptsFile(const QString& path, ReceiptLoader load) {
+    path_ = path;
+    load_ = std::move(load);
+}
+
+ReceiptListScan ReceiptListDialog::scanWithProgress(
+    const std::function<ReceiptListScan(const ScanProgress&)>& scan) {
+    QProgressDialog progress(QStringLiteral("Lettura dell'archivio delle ricevute in corso..."),
+                             QStringLiteral("Annulla"), 0, 1, this);
+    progress.setObjectName(QStringLiteral("prgLettura"));
+    progress.setWindowTitle(windowTitle());
+    progress.setMinimumWidth(progressWidth);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(progressDelayMs);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setValue(0);
+    return scan([&progress](qint64 recordsRead, qint64 records) {
+        progress.setMaximum(int(std::max(recordsRead, records)));
+        progress.setValue(int(recordsRead));
+        return !progress.wasCanceled();
+    });
+}
+
+void ReceiptListDialog::openEntry(const ListEntry& entry) {
+    if (load_)
+        load_(entry.position);
+}
+
+TfrmDaSaldare::TfrmDaSaldare(QWidget* opener)
+    : ReceiptListDialog(opener, {QStringLiteral("TfrmDaSaldare"),
+                                 QStringLiteral(" Riepilogo conti non ancora saldati"),
+                                 QStringLiteral("Riepilogo conti non ancora saldati"),
+                                 SummaryListModel::Order::Sorted, true}) {}
+
+// A read failure keeps the lines read before it, and says that the list is not whole.
+void TfrmDaSaldare::buildList() {
+    ReceiptListScan scan = scanWithProgress([this](const ScanProgress& progress) {
+        return unsettledReceipts(receiptsFile(), progress);
+    });
+    if (scan.cancelled) {
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
+    }
+    showEntries(std::move(scan.entries), scan.skippedRecords);
+    if (scan.failed)
+        showMessage(this, MessageKind::Error, archiveAccessMessage());
+}
+
+void showUnsettledReceipts(QWidget* editor, const QString& path, const ReceiptLoader& load) {
+    run_dialog<TfrmDaSaldare>(editor,
+                              [&](TfrmDaSaldare& list) { list.setReceiptsFile(path, load); });
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "rules/ListLines.h"
+#include "storage/MemberRecord.h"
+#include "storage/ReceiptRecord.h"
+#include "storage/RecordLayouts.h"
+
+#include <QByteArrayView>
+#include <QDate>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The member search and the two subscription lists of Soci.pro, read straight from the record
+// bytes: only the fields a test or a line needs are looked at.
+
+// The line of a member in every member list, from the record's bytes.
+QString memberLineOf(QByteArrayView record);
+
+// Whether a criterion is filled and found follows the receipt search (rules/ReceiptLists.h:
+// criterionFilled, criterionFound); the member search gives the same answers from the bytes.
+
+// What was typed in the box of one searched field.
+struct MemberCriterion {
+    FieldSpec field;
+    QString typed;
+};
+
+// The filled criteria of a search, ready to be compared with the stored bytes of each record.
+class MemberSearch {
+public:
+    explicit MemberSearch(const std::vector<MemberCriterion>& criteria);
+
+    int filledCriteria() const { return int(patterns_.size()); }
+    // Every filled criterion is found in its own field; true when none is filled.
+    bool matches(QByteArrayView record) const;
+
+private:
+    struct Pattern {
+        FieldSpec field;
+        QByteArray foldedBytes; // Windows-1252, A-Z made a-z
+        bool storable;          // false when no field can hold its characters
+    };
+    std::vector<Pattern> patterns_;
+};
+
+// Told how many records have been read of how many; false stops the scan.
+using ScanProgress = std::function<bool(qint64 recordsRead, qint64 recordsInFile)>;
+
+struct MemberListResult {
+    std::vector<ListEntry> entries; // in file order
+    int skippedRecords = 0;         // not valid, or an incomplete record at the end
+    bool cancelled = false;
+};
+
+// The members whose fields hold every filled criterion, all of them when none is filled. A
+// missing archive is created empty; failures to open or read raise StorageError.
+MemberListResult searchMembers(const QString& path, const MemberSearch& search,
+                               const ScanProgress& progress = {});
+
+enum class ExpiryList {
+    ExpiringOrExpired, // from the days of notice before the expiry date onwards
+    Expired,           // from the day after the expiry date
+};
+
+// Whether a subscription belongs to the list on the day "today"; nothing when its expiry date
+// is not a date "dd/mm/yyyy" or, for the expiring list, its days of notice are not a whole
+// number.
+std::optional<bool> isInExpiryList(ExpiryList list, QStringView expiry, QStringView notice,
+                                   const QDate& today);
+
+// The members of the list on the day "today". A record whose expiry date or notice is not
+// valid is skipped and counted; the rest are read. A missing archive is created empty;
+// failures to open or read raise StorageError.
+MemberListResult expiryListOfFile(const QString& path, ExpiryList list, const QDate& today,
+                                  const ScanProgress& progress = {});
+
+// The five payer lines of a receipt made out to the member: name, address, postcode with town
+// and province, telephone and tax code, each field trimmed, separators kept when it is empty.
+std::array<QString, ReceiptRecord::HeaderLines> payerLinesOf(const MemberRecord& member);
