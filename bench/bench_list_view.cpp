@@ -24,15 +24,14 @@ namespace {
 constexpr qint64 lineCount = 100000;
 constexpr int runs = 5; // the best run counts; the others are the machine's noise
 
-std::vector<ListEntry> memberEntries() {
+ListLines memberEntries() {
     const ArchiveGenerator generator;
-    std::vector<ListEntry> entries;
-    entries.reserve(std::size_t(lineCount));
+    ListLines entries;
     for (qint64 position = 1; position <= lineCount; ++position) {
         const MemberRecord member = generator.member(position);
-        entries.push_back({memberLine(member.Dipendente, member.CodFisc, member.DataSca,
-                                      member.Recapito, member.Note),
-                           position});
+        entries.append(memberLine(member.Dipendente, member.CodFisc, member.DataSca,
+                                  member.Recapito, member.Note),
+                       position);
     }
     return entries;
 }
@@ -41,7 +40,7 @@ std::vector<ListEntry> memberEntries() {
 // timed.
 class BenchList : public SummaryListDialog {
 public:
-    BenchList(std::vector<ListEntry> entries, SummaryListModel::Order order)
+    BenchList(ListLines entries, SummaryListModel::Order order)
         : SummaryListDialog(nullptr, {QStringLiteral("BenchList"), QStringLiteral(" Elenco"),
                                       QStringLiteral("Elenco"), order, true}),
           entries_(std::move(entries)) {}
@@ -50,7 +49,7 @@ protected:
     void buildList() override { showEntries(std::move(entries_), 0); }
 
 private:
-    std::vector<ListEntry> entries_;
+    ListLines entries_;
 };
 
 // Each run gets its own copy of the lines, made before the clock starts.
@@ -83,13 +82,13 @@ void bareListView(QStringList lines) {
     showAndPaint(list, list);
 }
 
-void ourList(std::vector<ListEntry> entries, SummaryListModel::Order order) {
+void ourList(ListLines entries, SummaryListModel::Order order) {
     BenchList window(std::move(entries), order);
     showAndPaint(window, *window.lstRecords);
 }
 
 // The longest pause between two pages while scrolling the whole list.
-double slowestPageMilliseconds(std::vector<ListEntry> entries) {
+double slowestPageMilliseconds(ListLines entries) {
     BenchList window(std::move(entries), SummaryListModel::Order::Sorted);
     showAndPaint(window, *window.lstRecords);
     QScrollBar* bar = window.lstRecords->verticalScrollBar();
@@ -133,17 +132,15 @@ int main(int argc, char** argv) {
     resetPeakMemory();
     const qint64 baselineKb = memoryKilobytes("VmRSS:");
 
-    const std::vector<ListEntry> entries = memberEntries();
-    QStringList lines;
+    const ListLines entries = memberEntries();
+    const QStringList lines = entries.texts();
     qint64 textBytes = 0;
-    for (const ListEntry& entry : entries) {
-        lines.append(entry.line);
-        textBytes += entry.line.size() * qint64(sizeof(QChar));
-    }
+    for (const QString& line : lines)
+        textBytes += line.size() * qint64(sizeof(QChar));
     ourList(entries, SummaryListModel::Order::Sorted);
     const qint64 peakKb = memoryKilobytes("VmHWM:");
 
-    using Entries = std::vector<ListEntry>;
+    using Entries = ListLines;
     const qint64 bare = bestOf<QStringList>(lines, bareListView);
     const qint64 asRead = bestOf<Entries>(
         entries, [](Entries copy) { ourList(std::move(copy), SummaryListModel::Order::AsRead); });

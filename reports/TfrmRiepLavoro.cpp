@@ -237,7 +237,7 @@ void TfrmRiepLavoro::buildSummary() {
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
     }
-    model_->setEntries(summary->entries);
+    model_->setLines(summary->entries);
     lblIntervallo->setText(periodShown(request_.startDate, request_.endDate));
     lblTotCosti->setText(totalShown(summary->total));
     txtTrova->setFocus(Qt::OtherFocusReason);
@@ -281,7 +281,8 @@ void TfrmRiepLavoro::findInList() {
     if (selectedRow() < 0)
         selectRow(0);
     const QString key = findKey(txtTrova->text());
-    if (const auto found = ::findInList(model_->lines(), selectedRow(), key, key == *lastFindKey_))
+    if (const auto found =
+            ::findInList(model_->listLines(), selectedRow(), key, key == *lastFindKey_))
         selectRow(*found);
     *lastFindKey_ = key;
 }

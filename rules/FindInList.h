@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/ListLines.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -10,5 +12,5 @@ QString findKey(const QString& typed);
 // The index of the line a find selects, or nothing when no line contains the key (an empty key
 // is in no line). A new key searches from the first line; the same key as the last find goes
 // on after the selected line, wrapping, the selected line tested last.
-std::optional<int> findInList(const QStringList& lines, int selected, const QString& key,
+std::optional<int> findInList(const ListLines& lines, int selected, const QString& key,
                               bool sameKeyAsLastFind);

@@ -2,6 +2,7 @@
 
 #include "rules/Amounts.h"
 #include "rules/FindInList.h"
+#include "rules/RecordBytes.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordScan.h"
 #include "storage/TextCodec.h"
@@ -47,109 +48,6 @@ QString missingDateMessage(const QString& date, const char* end) {
 // Dates compared as dates: year, then month, then day.
 int dayNumber(CalendarDate date) {
     return (date.year * 100 + date.month) * 100 + date.day;
-}
-
-// Each byte of Windows-1252 is one character; the codec says which.
-const std::array<char16_t, 256>& windows1252Characters() {
-    static const std::array<char16_t, 256> characters = [] {
-        QByteArray bytes(256, Qt::Uninitialized);
-        for (int i = 0; i < 256; ++i)
-            bytes[i] = char(i);
-        const QString text = fromWindows1252(bytes);
-        Q_ASSERT(text.size() == 256);
-        std::array<char16_t, 256> table{};
-        for (int i = 0; i < 256; ++i)
-            table[std::size_t(i)] = text[i].unicode();
-        return table;
-    }();
-    return characters;
-}
-
-// A field's stored bytes as a reader takes them: as many as its length byte says (at most its
-// capacity), without the characters with codes 0 to 32 at both ends, which Windows-1252 keeps
-// as they are.
-QByteArrayView trimmedBytes(QByteArrayView record, FieldSpec field) {
-    const int length =
-        std::min(int(static_cast<unsigned char>(record[field.offset])), field.capacity);
-    QByteArrayView bytes = record.sliced(field.offset + 1, length);
-    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.front()) <= 32)
-        bytes = bytes.sliced(1);
-    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) <= 32)
-        bytes.chop(1);
-    return bytes;
-}
-
-// A short field decoded into a buffer on the stack, so that testing a date or a total of every
-// record allocates nothing.
-template <int Capacity> class ShortField {
-public:
-    ShortField(QByteArrayView record, FieldSpec field) {
-        Q_ASSERT(field.capacity <= Capacity);
-        const QByteArrayView bytes = trimmedBytes(record, field);
-        const std::array<char16_t, 256>& characters = windows1252Characters();
-        for (qsizetype i = 0; i < bytes.size(); ++i)
-            characters_[std::size_t(i)] = characters[static_cast<unsigned char>(bytes[i])];
-        size_ = bytes.size();
-    }
-    QStringView text() const { return QStringView(characters_.data(), size_); }
-
-private:
-    std::array<char16_t, Capacity> characters_;
-    qsizetype size_ = 0;
-};
-
-// The receipt line written straight from the record bytes into one text: a summary of a
-// whole year makes a hundred thousand of them.
-class LineWriter {
-public:
-    explicit LineWriter(QChar* out) : out_(out), characters_(windows1252Characters()) {}
-
-    void label(QStringView text) {
-        std::copy(text.begin(), text.end(), out_);
-        out_ += text.size();
-    }
-    void column(QByteArrayView bytes, int width) {
-        const qsizetype shown = std::min<qsizetype>(bytes.size(), width);
-        decode(bytes.first(shown));
-        std::fill(out_, out_ + (width - shown), QLatin1Char(' '));
-        out_ += width - shown;
-    }
-    void decode(QByteArrayView bytes) {
-        for (char byte : bytes)
-            *out_++ = QChar(characters_[static_cast<unsigned char>(byte)]);
-    }
-
-private:
-    QChar* out_;
-    const std::array<char16_t, 256>& characters_;
-};
-
-constexpr FieldSpec Descrizione01 = fieldAt(receiptCapacities, 12);
-static_assert(Descrizione01.offset == 1242);
-
-// The same text as receiptLine() with the payer label "Pagatore".
-QString summaryLine(QByteArrayView record) {
-    static constexpr QStringView number = u"Ric. n. ";
-    static constexpr QStringView date = u"  Data: ";
-    static constexpr QStringView payer = u"  Pagatore: ";
-    static constexpr QStringView item = u"  Servizio: ";
-    static constexpr QStringView total = u"  Totale: € ";
-    const QByteArrayView totalBytes = trimmedBytes(record, ReceiptFields::Totale);
-    const qsizetype length = number.size() + 14 + date.size() + 10 + payer.size() + 30 +
-                             item.size() + 38 + total.size() + totalBytes.size();
-    QString line(length, Qt::Uninitialized);
-    LineWriter writer(line.data());
-    writer.label(number);
-    writer.column(trimmedBytes(record, ReceiptFields::NumRic), 14);
-    writer.label(date);
-    writer.column(trimmedBytes(record, ReceiptFields::Data), 10);
-    writer.label(payer);
-    writer.column(trimmedBytes(record, ReceiptFields::CliRigo(0)), 30);
-    writer.label(item);
-    writer.column(trimmedBytes(record, Descrizione01), 38);
-    writer.label(total);
-    writer.decode(totalBytes);
-    return line;
 }
 
 } // namespace
@@ -257,7 +155,7 @@ IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilte
 
     IncomeSummary summary;
     IncomeTotal total;
-    summary.entries.reserve(std::size_t(records));
+    summary.entries.reserve(records);
     scanRecords(path, ReceiptRecord::Size, [&](QByteArrayView record, qint64 position) {
         if (payer.matches(record)) {
             const std::optional<CalendarDate> issued =
@@ -268,7 +166,8 @@ IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilte
             } else if (day >= first && day <= last) {
                 if (const std::optional<double> value =
                         totalValue(ShortField<15>(record, ReceiptFields::Totale).text())) {
-                    summary.entries.push_back({summaryLine(record), position});
+                    writeReceiptLine(summary.entries, record, PayerLabel::Pagatore);
+                    summary.entries.endLine(position);
                     total.add(*value);
                 } else {
                     ++summary.skippedRecords;

@@ -62,8 +62,8 @@ private:
 };
 
 struct IncomeSummary {
-    std::vector<ListEntry> entries; // in file order
-    double total = 0;               // of every listed receipt, as IncomeTotal::value
+    ListLines entries; // in file order
+    double total = 0;  // of every listed receipt, as IncomeTotal::value
     int skippedRecords = 0;
     bool cancelled = false;
 };

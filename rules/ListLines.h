@@ -1,6 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringList>
+#include <iterator>
+#include <string_view>
+#include <vector>
 
 // The one-line texts of the summary lists, in aligned columns.
 
@@ -9,6 +15,76 @@
 struct ListEntry {
     QString line;
     qint64 position = 0;
+};
+
+// The lines of a list, each with its record's position, kept as Windows-1252 bytes in blocks
+// of a fixed size: one byte per character, a few allocations for a hundred thousand lines,
+// never moved as the list grows, and only the lines on screen are decoded. Every line of a
+// list is made of record fields and labels, all of which Windows-1252 holds.
+class ListLines {
+public:
+    void reserve(qsizetype lines);
+    void append(const QString& line, qint64 position); // encoded here
+    void append(const ListEntry& entry) { append(entry.line, entry.position); }
+
+    // A line written piece by piece, then ended with its record's position.
+    void write(QByteArrayView encoded);
+    void write(std::string_view encoded) {
+        write(QByteArrayView(encoded.data(), qsizetype(encoded.size())));
+    }
+    // The bytes cut or filled with blanks to exactly width characters.
+    void writePadded(QByteArrayView encoded, qsizetype width);
+    void endLine(qint64 position);
+    // The line being written is dropped.
+    void dropLine();
+
+    qsizetype size() const { return qsizetype(spans_.size()); }
+    bool empty() const { return spans_.empty(); }
+    QByteArrayView bytes(qsizetype index) const;
+    QString text(qsizetype index) const;
+    qint64 position(qsizetype index) const { return positions_[std::size_t(index)]; }
+    ListEntry operator[](qsizetype index) const { return {text(index), position(index)}; }
+    QStringList texts() const;
+
+    // The same lines in another order: order holds indexes of this list.
+    ListLines reordered(const std::vector<qsizetype>& order) const;
+
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = ListEntry;
+        using difference_type = qsizetype;
+        using pointer = void;
+        using reference = ListEntry;
+        const_iterator(const ListLines* lines, qsizetype index) : lines_(lines), index_(index) {}
+        ListEntry operator*() const { return (*lines_)[index_]; }
+        const_iterator& operator++() {
+            ++index_;
+            return *this;
+        }
+        bool operator!=(const const_iterator& other) const { return index_ != other.index_; }
+        bool operator==(const const_iterator& other) const { return index_ == other.index_; }
+
+    private:
+        const ListLines* lines_;
+        qsizetype index_;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    struct Span {
+        quint32 block;
+        quint32 start;
+        quint32 length;
+    };
+    // Room for the line being written and the bytes to come.
+    QByteArray& roomFor(qsizetype bytes);
+
+    std::vector<QByteArray> blocks_; // each filled up to its fixed capacity, never beyond
+    qsizetype lineStart_ = 0;        // of the line being written, in the last block
+    std::vector<Span> spans_;
+    std::vector<qint64> positions_;
 };
 
 // The text trimmed, filled with blanks and cut to exactly width characters.

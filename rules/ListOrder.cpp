@@ -1,5 +1,7 @@
 #include "rules/ListOrder.h"
 
+#include "rules/RecordBytes.h"
+
 #include <algorithm>
 #include <array>
 
@@ -20,13 +22,15 @@ struct SortKey {
     qsizetype left = 0;
     qsizetype index = 0;
 
-    void read(const QString& text, qsizetype offset) {
+    void read(QByteArrayView encoded, qsizetype offset) {
+        const std::array<char16_t, 256>& characters = windows1252Characters();
         words.fill(0);
-        left = std::min(text.size() - offset, Characters + 1);
+        left = std::min(encoded.size() - offset, Characters + 1);
         for (qsizetype i = 0; i < std::min(left, Characters); ++i) {
             const int shift = 16 * (CharactersPerWord - 1 - int(i % CharactersPerWord));
-            words[std::size_t(i / CharactersPerWord)] |=
-                quint64(foldedAsciiLetter(text.at(offset + i))) << shift;
+            const QChar character(characters[static_cast<unsigned char>(encoded[offset + i])]);
+            words[std::size_t(i / CharactersPerWord)] |= quint64(foldedAsciiLetter(character))
+                                                         << shift;
         }
     }
     bool continuesAfterKey() const { return left > Characters; }
@@ -45,16 +49,15 @@ using KeyIterator = std::vector<SortKey>::iterator;
 // Sorts keys whose texts are equal up to the offset by the next twelve characters, then each
 // run that is still equal by the twelve after them: every text is read a piece at a time,
 // once per piece, instead of again at each comparison.
-void sortFromOffset(KeyIterator first, KeyIterator last, qsizetype offset,
-                    const std::function<const QString&(qsizetype)>& textAt) {
+void sortFromOffset(KeyIterator first, KeyIterator last, qsizetype offset, const ListLines& lines) {
     for (KeyIterator key = first; key != last; ++key)
-        key->read(textAt(key->index), offset);
+        key->read(lines.bytes(key->index), offset);
     std::sort(first, last);
     for (KeyIterator run = first; run != last;) {
         const KeyIterator runEnd =
             std::find_if(run, last, [&run](const SortKey& key) { return !key.sameText(*run); });
         if (runEnd - run > 1 && run->continuesAfterKey())
-            sortFromOffset(run, runEnd, offset + SortKey::Characters, textAt);
+            sortFromOffset(run, runEnd, offset + SortKey::Characters, lines);
         run = runEnd;
     }
 }
@@ -79,12 +82,11 @@ qsizetype listInsertPosition(const QStringList& sorted, const QString& text) {
     return std::upper_bound(sorted.begin(), sorted.end(), text, listTextLess) - sorted.begin();
 }
 
-std::vector<qsizetype> listOrder(qsizetype count,
-                                 const std::function<const QString&(qsizetype)>& textAt) {
-    std::vector<SortKey> keys(static_cast<std::size_t>(count));
-    for (qsizetype index = 0; index < count; ++index)
+std::vector<qsizetype> listOrder(const ListLines& lines) {
+    std::vector<SortKey> keys(static_cast<std::size_t>(lines.size()));
+    for (qsizetype index = 0; index < lines.size(); ++index)
         keys[std::size_t(index)].index = index;
-    sortFromOffset(keys.begin(), keys.end(), 0, textAt);
+    sortFromOffset(keys.begin(), keys.end(), 0, lines);
     std::vector<qsizetype> order;
     order.reserve(keys.size());
     for (const SortKey& key : keys)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "rules/ListLines.h"
+
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
 // The order of the program's sorted lists: whole texts compared character by character by
@@ -14,11 +15,10 @@ bool listTextLess(const QString& a, const QString& b);
 // Sorts the texts in that order; texts that compare equal keep their order.
 void sortListTexts(QStringList& texts);
 
-// The indexes 0 to count - 1 in the list order of textAt(index), equal texts in the order of
-// their indexes. Quick on a hundred thousand lines: comparisons look at short keys read from
-// the texts a piece at a time, not at the texts scattered in memory.
-std::vector<qsizetype> listOrder(qsizetype count,
-                                 const std::function<const QString&(qsizetype)>& textAt);
+// The indexes of the lines in list order, equal lines in the order of their indexes. Quick on a
+// hundred thousand lines: comparisons look at short keys read from the texts a piece at a time, not
+// at the texts scattered in memory.
+std::vector<qsizetype> listOrder(const ListLines& lines);
 
 // Where a new text goes in a list sorted in that order: after every text equal to it.
 qsizetype listInsertPosition(const QStringList& sorted, const QString& text);

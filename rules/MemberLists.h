@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/ListLines.h"
+#include "rules/RecordBytes.h"
 #include "storage/MemberRecord.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordLayouts.h"
@@ -19,39 +20,21 @@
 // The line of a member in every member list, from the record's bytes.
 QString memberLineOf(QByteArrayView record);
 
-// Whether a criterion is filled and found follows the receipt search (rules/ReceiptLists.h:
-// criterionFilled, criterionFound); the member search gives the same answers from the bytes.
-
 // What was typed in the box of one searched field.
 struct MemberCriterion {
     FieldSpec field;
     QString typed;
 };
 
-// The filled criteria of a search, ready to be compared with the stored bytes of each record.
-class MemberSearch {
+// The filled criteria of a member search, each looked for in its field as stored.
+class MemberSearch : public FieldCriteria {
 public:
     explicit MemberSearch(const std::vector<MemberCriterion>& criteria);
-
-    int filledCriteria() const { return int(patterns_.size()); }
-    // Every filled criterion is found in its own field; true when none is filled.
-    bool matches(QByteArrayView record) const;
-
-private:
-    struct Pattern {
-        FieldSpec field;
-        QByteArray foldedBytes; // Windows-1252, A-Z made a-z
-        bool storable;          // false when no field can hold its characters
-    };
-    std::vector<Pattern> patterns_;
 };
 
-// Told how many records have been read of how many; false stops the scan.
-using ScanProgress = std::function<bool(qint64 recordsRead, qint64 recordsInFile)>;
-
 struct MemberListResult {
-    std::vector<ListEntry> entries; // in file order
-    int skippedRecords = 0;         // not valid, or an incomplete record at the end
+    ListLines entries;      // in file order
+    int skippedRecords = 0; // not valid, or an incomplete record at the end
     bool cancelled = false;
 };
 

@@ -20,40 +20,21 @@ namespace {
 constexpr int lineWidth = 1600;
 } // namespace
 
-namespace {
-std::vector<ListEntry> sortedEntries(std::vector<ListEntry> entries) {
-    const std::vector<qsizetype> order =
-        listOrder(qsizetype(entries.size()),
-                  [&entries](qsizetype index) -> const QString& { return entries[index].line; });
-    std::vector<ListEntry> sorted;
-    sorted.reserve(entries.size());
-    for (qsizetype index : order)
-        sorted.push_back(std::move(entries[std::size_t(index)]));
-    return sorted;
-}
-} // namespace
-
 SummaryListModel::SummaryListModel(Order order, QObject* parent)
     : QAbstractListModel(parent), order_(order) {}
 
-void SummaryListModel::setEntries(std::vector<ListEntry> entries) {
-    if (order_ == Order::Sorted)
-        entries = sortedEntries(std::move(entries));
+void SummaryListModel::setLines(ListLines lines) {
     beginResetModel();
-    entries_ = std::move(entries);
-    lines_.clear();
-    lines_.reserve(qsizetype(entries_.size()));
-    for (const ListEntry& entry : entries_)
-        lines_.append(entry.line);
+    lines_ = order_ == Order::Sorted ? lines.reordered(listOrder(lines)) : std::move(lines);
     endResetModel();
 }
 
 void SummaryListModel::clear() {
-    setEntries({});
+    setLines({});
 }
 
 int SummaryListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(entries_.size());
+    return parent.isValid() ? 0 : int(lines_.size());
 }
 
 QVariant SummaryListModel::data(const QModelIndex& index, int role) const {
@@ -61,7 +42,7 @@ QVariant SummaryListModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return lines_[index.row()];
+        return lines_.text(index.row());
     case Qt::SizeHintRole:
         return QSize(lineWidth, QFontMetrics(Fonts::listLine()).height() + 2);
     default:
@@ -133,8 +114,8 @@ void SummaryListDialog::selectRow(int row) {
     lstRecords->scrollTo(index);
 }
 
-void SummaryListDialog::showEntries(std::vector<ListEntry> entries, int skippedRecords) {
-    model_->setEntries(std::move(entries));
+void SummaryListDialog::showEntries(ListLines lines, int skippedRecords) {
+    model_->setLines(std::move(lines));
     txtTrova->setFocus(Qt::OtherFocusReason);
     if (skippedRecords > 0)
         showMessage(this, MessageKind::Warning, skippedRecordsMessage(skippedRecords));
@@ -170,7 +151,7 @@ void SummaryListDialog::findInList() {
     if (selectedRow() < 0)
         selectRow(0);
     const QString key = findKey(txtTrova->text());
-    const auto found = ::findInList(model_->lines(), selectedRow(), key, key == lastFindKey_);
+    const auto found = ::findInList(model_->listLines(), selectedRow(), key, key == lastFindKey_);
     if (found)
         selectRow(*found);
     lastFindKey_ = key;

@@ -19,18 +19,18 @@ public:
     enum class Order { Sorted, AsRead };
     explicit SummaryListModel(Order order, QObject* parent = nullptr);
 
-    void setEntries(std::vector<ListEntry> entries);
+    void setLines(ListLines lines);
     void clear();
-    const QStringList& lines() const { return lines_; }
-    const ListEntry& entry(int row) const { return entries_[size_t(row)]; }
+    const ListLines& listLines() const { return lines_; }
+    QStringList lines() const { return lines_.texts(); } // every line decoded
+    ListEntry entry(int row) const { return lines_[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
     Order order_;
-    std::vector<ListEntry> entries_;
-    QStringList lines_; // the same texts, for find and print
+    ListLines lines_;
 };
 
 // What a summary list screen shows and does; the screens differ only in their records, lines,
@@ -64,7 +64,7 @@ protected:
     virtual void buildList() = 0;
     // Shows the entries and tells how many records were skipped because they could not be read
     // or hold data that is not valid.
-    void showEntries(std::vector<ListEntry> entries, int skippedRecords);
+    void showEntries(ListLines lines, int skippedRecords);
     // Opens the record of a chosen line; the window then closes.
     virtual void openEntry(const ListEntry& entry);
     virtual QString printedTitle() const;

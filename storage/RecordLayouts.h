@@ -89,8 +89,13 @@ inline constexpr FieldSpec Data = fieldAt(receiptCapacities, 1);
 constexpr FieldSpec CliRigo(int line) { // 0-based
     return fieldAt(receiptCapacities, 7 + line);
 }
+constexpr FieldSpec Descrizione(int row) { // 0-based
+    return fieldAt(receiptCapacities, 12 + 2 * row);
+}
 inline constexpr FieldSpec Totale = fieldAt(receiptCapacities, receiptFieldCount - 2);
 inline constexpr FieldSpec DaSaldare = fieldAt(receiptCapacities, receiptFieldCount - 1);
 } // namespace ReceiptFields
-static_assert(ReceiptFields::CliRigo(0).offset == 637 && ReceiptFields::Totale.offset == 2208 &&
-              ReceiptFields::DaSaldare.offset == 2224);
+static_assert(ReceiptFields::CliRigo(0).offset == 637 &&
+              ReceiptFields::Descrizione(0).offset == 1242 &&
+              ReceiptFields::Descrizione(1).offset == 1311 &&
+              ReceiptFields::Totale.offset == 2208 && ReceiptFields::DaSaldare.offset == 2224);

@@ -4,6 +4,15 @@
 
 #include <QTest>
 
+namespace {
+ListLines block(const QStringList& texts) {
+    ListLines lines;
+    for (const QString& text : texts)
+        lines.append(text, 0);
+    return lines;
+}
+} // namespace
+
 class TestListRules : public QObject {
     Q_OBJECT
 
@@ -42,6 +51,9 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("Èrcole"), QStringLiteral("Zeta"), QStringLiteral("alfa")}
             << QStringList{QStringLiteral("alfa"), QStringLiteral("Zeta"),
                            QStringLiteral("Èrcole")};
+        QTest::newRow("by character code, not by byte")
+            << QStringList{QStringLiteral("€ 5"), QStringLiteral("Ècco"), QStringLiteral("zeta")}
+            << QStringList{QStringLiteral("zeta"), QStringLiteral("Ècco"), QStringLiteral("€ 5")};
         QTest::newRow("numbers as text")
             << QStringList{QStringLiteral("Ric. n. 9"), QStringLiteral("Ric. n. 10")}
             << QStringList{QStringLiteral("Ric. n. 10"), QStringLiteral("Ric. n. 9")};
@@ -62,10 +74,8 @@ private Q_SLOTS:
     void listOrder() {
         QFETCH(QStringList, lines);
         QFETCH(QStringList, sorted);
-        QStringList quick;
-        for (qsizetype index : ::listOrder(
-                 lines.size(), [&lines](qsizetype i) -> const QString& { return lines[i]; }))
-            quick.append(lines[index]);
+        const ListLines unsorted = block(lines);
+        const QStringList quick = unsorted.reordered(::listOrder(unsorted)).texts();
         QCOMPARE(quick, sorted);
         sortListTexts(lines);
         QCOMPARE(lines, sorted);
@@ -73,8 +83,8 @@ private Q_SLOTS:
 
     // Bianchi, Rossi Anna, Rossi Bruno, Verdi: "rossi" steps through both and comes back.
     void findWorkedCase() {
-        const QStringList lines{QStringLiteral("Bianchi"), QStringLiteral("Rossi Anna"),
-                                QStringLiteral("Rossi Bruno"), QStringLiteral("Verdi")};
+        const ListLines lines = block({QStringLiteral("Bianchi"), QStringLiteral("Rossi Anna"),
+                                       QStringLiteral("Rossi Bruno"), QStringLiteral("Verdi")});
         const QString rossi = findKey(QStringLiteral("rossi"));
         QCOMPARE(findInList(lines, 0, rossi, false), 1);
         QCOMPARE(findInList(lines, 1, rossi, true), 2);
@@ -87,12 +97,16 @@ private Q_SLOTS:
     }
 
     void findKeysThatMatchNothing() {
-        const QStringList lines{QStringLiteral("Rossi Anna"), QStringLiteral("Rossini")};
+        const ListLines lines = block({QStringLiteral("Rossi Anna"), QStringLiteral("Rossini")});
         QCOMPARE(findInList(lines, 0, QString(), false), std::nullopt);
         QCOMPARE(findInList(lines, 0, findKey(QStringLiteral("neri")), false), std::nullopt);
         // Blanks are part of the key.
         QCOMPARE(findInList(lines, 1, findKey(QStringLiteral("rossi ")), false), 0);
-        QCOMPARE(findInList({}, -1, findKey(QStringLiteral("rossi")), false), std::nullopt);
+        QCOMPARE(findInList(ListLines(), -1, findKey(QStringLiteral("rossi")), false),
+                 std::nullopt);
+        // A character the lines cannot hold is in none of them.
+        QCOMPARE(findInList(block({QStringLiteral("Rossi Anna")}), 0, QStringLiteral("ă"), false),
+                 std::nullopt);
     }
 };
 

@@ -168,7 +168,7 @@ private Q_SLOTS:
         QCOMPARE(positionsOf(searchReceipts(path, criteria({{CliRigo02, "rossi"}}))),
                  (QList<qint64>{}));
         const ReceiptListScan found = searchReceipts(path, criteria({{NumRic, "1"}}));
-        QCOMPARE(found.entries.front().line,
+        QCOMPARE(found.entries[0].line,
                  QStringLiteral("Ric. n. 10") + QString(12, u' ') +
                      QStringLiteral("  Data: 05/03/2024  Pagatore: Rossi Mario") +
                      QString(19, u' ') + QStringLiteral("  Servizio: Quota sociale") +

@@ -23,7 +23,12 @@ public:
           entries_(std::move(entries)), skipped_(skipped), opened_(opened) {}
 
 protected:
-    void buildList() override { showEntries(entries_, skipped_); }
+    void buildList() override {
+        ListLines lines;
+        for (const ListEntry& entry : entries_)
+            lines.append(entry);
+        showEntries(std::move(lines), skipped_);
+    }
     void openEntry(const ListEntry& entry) override { *opened_ = entry.position; }
 
 private:
