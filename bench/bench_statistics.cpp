@@ -2,11 +2,10 @@
 // timed against a plain sequential read of the same file. Usage: bench_statistics [folder]
 // (default: a temporary folder).
 #include "bench/ArchiveGenerator.h"
+#include "bench/BenchTiming.h"
 #include "rules/IncomeStatistics.h"
 #include "storage/ReceiptRecord.h"
 
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -17,23 +16,6 @@ namespace {
 constexpr int year = 2024;
 constexpr qint64 receipts = 100000;
 constexpr int rounds = 9;
-constexpr qint64 blockBytes = 1024 * 1024;
-
-// The file read in blocks of 1 MiB, one byte of every cache line looked at, so that nothing
-// is optimised away.
-quint64 plainRead(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    QByteArray block(blockBytes, Qt::Uninitialized);
-    quint64 touched = 0;
-    qint64 read = 0;
-    while ((read = file.read(block.data(), blockBytes)) > 0) {
-        for (qint64 i = 0; i < read; i += 64)
-            touched += static_cast<unsigned char>(block[i]);
-    }
-    return touched;
-}
 
 double monthlySums(const QString& path) {
     const MonthlyIncome income = monthlyIncomeOfFile(path, QString::number(year));
@@ -41,18 +23,6 @@ double monthlySums(const QString& path) {
     for (int month = 1; month <= MonthlyIncome::Months; ++month)
         total += income.roundedSum(month);
     return total;
-}
-
-qint64 timed(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed();
-}
-
-double medianMilliseconds(QList<qint64> nanoseconds) {
-    std::sort(nanoseconds.begin(), nanoseconds.end());
-    return double(nanoseconds[nanoseconds.size() / 2]) / 1e6;
 }
 
 } // namespace
