@@ -4,9 +4,6 @@
 #include "shell/SummaryList.h"
 
 #include <functional>
-#include <memory>
-
-class QProgressDialog;
 
 // Opens the member stored at a 1-based position in the member editor.
 using MemberOpener = std::function<void(qint64 position)>;
@@ -30,9 +27,3 @@ protected:
 private:
     MemberOpener openMember_;
 };
-
-// The progress window of a scan of so many records, shown once the scan has taken half a second.
-std::unique_ptr<QProgressDialog> newScanProgress(QWidget* window, const QString& label,
-                                                 qint64 records);
-// Tests show the progress window without waiting; a negative delay restores the default.
-void setScanProgressDelayForTests(int milliseconds);

@@ -2,17 +2,11 @@
 
 #include "rules/TextRules.h"
 #include "shell/ErrorMessages.h"
+#include "shell/WorkProgress.h"
 #include "ui/DialogRunner.h"
 #include "ui/MessageBox.h"
 
-#include <QProgressDialog>
 #include <algorithm>
-
-namespace {
-// Scans shorter than this show no progress.
-constexpr int progressDelayMs = 500;
-constexpr int progressWidth = 420;
-} // namespace
 
 ReceiptListDialog::ReceiptListDialog(QWidget* opener, const SummaryListKind& kind)
     : SummaryListDialog(opener, kind) {
@@ -26,20 +20,10 @@ void ReceiptListDialog::setReceiptsFile(const QString& path, ReceiptLoader load)
 
 ReceiptListScan ReceiptListDialog::scanWithProgress(
     const std::function<ReceiptListScan(const ScanProgress&)>& scan) {
-    QProgressDialog progress(QStringLiteral("Lettura dell'archivio delle ricevute in corso..."),
-                             QStringLiteral("Annulla"), 0, 1, this);
-    progress.setObjectName(QStringLiteral("prgLettura"));
-    progress.setWindowTitle(windowTitle());
-    progress.setMinimumWidth(progressWidth);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(progressDelayMs);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    progress.setValue(0);
+    WorkProgress progress(this, QStringLiteral("Lettura dell'archivio delle ricevute in corso..."),
+                          QStringLiteral("prgLettura"));
     return scan([&progress](qint64 recordsRead, qint64 records) {
-        progress.setMaximum(int(std::max(recordsRead, records)));
-        progress.setValue(int(recordsRead));
-        return !progress.wasCanceled();
+        return progress.report(recordsRead, records);
     });
 }
 

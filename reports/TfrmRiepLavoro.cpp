@@ -9,6 +9,7 @@
 #include "shell/ScreenKinds.h"
 #include "shell/SummaryList.h"
 #include "shell/TfrmGuida.h"
+#include "shell/WorkProgress.h"
 #include "storage/StorageError.h"
 #include "ui/ListReport.h"
 #include "ui/MessageBox.h"
@@ -23,15 +24,11 @@
 #include <QLinearGradient>
 #include <QListView>
 #include <QPainter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int progressDelayMs = 500;
-constexpr int progressWidth = 480;
 
 QLabel* addText(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                 const QString& color = QStringLiteral("#2C3E50")) {
@@ -250,21 +247,12 @@ std::optional<IncomeSummary> TfrmRiepLavoro::readSummary() {
     const std::optional<CalendarDate> end = calendarDate(request_.endDate);
     if (!start || !end)
         return IncomeSummary{};
-    QProgressDialog progress(QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
-                             QStringLiteral("Annulla"), 0, 1, this);
-    progress.setObjectName(QStringLiteral("prgRiepilogo"));
-    progress.setWindowTitle(windowTitle());
-    progress.setMinimumWidth(progressWidth); // wide enough for the caption
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(progressDelayMs);
-    progress.setAutoReset(false); // a cancel on the last records must still count
-    progress.setValue(0);
+    WorkProgress progress(this, QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
+                          QStringLiteral("prgRiepilogo"));
     try {
         return incomeSummaryOfFile(request_.path, request_.payerFilter, *start, *end,
                                    [&progress](qint64 recordsRead, qint64 records) {
-                                       progress.setMaximum(int(records));
-                                       progress.setValue(int(recordsRead));
-                                       return !progress.wasCanceled();
+                                       return progress.report(recordsRead, records);
                                    });
     } catch (const StorageError&) {
         showMessage(this, MessageKind::Error, archiveAccessMessage());

@@ -4,6 +4,7 @@
 #include "shell/Fonts.h"
 #include "shell/HintLine.h"
 #include "shell/TfrmGuida.h"
+#include "shell/WorkProgress.h"
 #include "storage/ProgramFolder.h"
 #include "storage/StorageError.h"
 #include "ui/MessageBox.h"
@@ -14,7 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
@@ -29,9 +29,6 @@ constexpr int buttonHeight = 40;
 constexpr int hintLineHeight = 30;
 // A column holding long texts (notes, addresses) shows their beginning.
 constexpr int widestColumn = 360;
-// Exports shorter than this show no progress.
-constexpr int progressDelayMs = 500;
-constexpr int progressWidth = 480;
 
 const QString exportQuestion = QStringLiteral(
     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
@@ -232,17 +229,9 @@ void SpreadsheetExportWindow::exportFile() {
 
 SpreadsheetOutcome SpreadsheetExportWindow::writeWithProgress(const QString& path) {
     const SpreadsheetTable& rows = rows_->rows();
-    QProgressDialog progress(QStringLiteral("Esportazione dei dati in Excel in corso..."),
-                             QStringLiteral("Annulla"), 0, int(rows.rowCount()), this);
-    progress.setObjectName(QStringLiteral("prgEsportazione"));
-    progress.setWindowTitle(windowTitle());
-    progress.setMinimumWidth(progressWidth); // wide enough for the caption
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(progressDelayMs);
-    progress.setAutoReset(false); // a cancel on the last rows must still count
-    progress.setValue(0);
-    return writeSpreadsheet(path, layout_, rows, [&progress](qsizetype rowsWritten) {
-        progress.setValue(int(rowsWritten));
-        return !progress.wasCanceled();
+    WorkProgress progress(this, QStringLiteral("Esportazione dei dati in Excel in corso..."),
+                          QStringLiteral("prgEsportazione"));
+    return writeSpreadsheet(path, layout_, rows, [&](qsizetype rowsWritten) {
+        return progress.report(rowsWritten, rows.rowCount());
     });
 }

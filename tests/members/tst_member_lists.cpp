@@ -4,6 +4,7 @@
 #include "members/TfrmTrovaAnagrafica.h"
 #include "shell/ErrorMessages.h"
 #include "shell/ScreenFlow.h"
+#include "shell/WorkProgress.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
 #include "tests/support/ScreenTest.h"
@@ -131,7 +132,7 @@ private Q_SLOTS:
     }
     void cleanup() {
         setDialogDriverForTests({});
-        setScanProgressDelayForTests(-1);
+        setWorkProgressDelayForTests(-1);
         t.tearDownSeams();
         editor.reset();
         flow.reset();
@@ -329,7 +330,7 @@ private Q_SLOTS:
             }
         });
         const auto cancelWhenShown = [&canceller] { canceller.start(0); };
-        setScanProgressDelayForTests(0);
+        setWorkProgressDelayForTests(0);
         openFromEditor<TfrmTrovaAnagrafica>(editor->btnTrova, [&](TfrmTrovaAnagrafica& window) {
             cancelWhenShown();
             runSearch(window, {});
@@ -347,11 +348,12 @@ private Q_SLOTS:
     void progressWindowTextsFit() {
         QDialog window;
         window.setWindowTitle(QStringLiteral(" Trova soci in archivio"));
-        const auto progress =
-            newScanProgress(&window, QStringLiteral("Ricerca schede in corso. Attendere..."), 100);
-        progress->show();
-        QVERIFY(QTest::qWaitForWindowExposed(progress.get()));
-        checkTextsFit(progress.get());
+        WorkProgress progress(&window, QStringLiteral("Ricerca schede in corso. Attendere..."),
+                              QStringLiteral("prgLettura"));
+        progress.report(0, 100);
+        progress.dialog()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(progress.dialog()));
+        checkTextsFit(progress.dialog());
     }
 };
 
