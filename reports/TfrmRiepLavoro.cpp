@@ -186,14 +186,11 @@ void TfrmRiepLavoro::setRequest(const IncomeSummaryRequest& request, QString* la
 }
 
 int TfrmRiepLavoro::selectedRow() const {
-    const QModelIndex current = lstRecords->currentIndex();
-    return lstRecords->selectionModel()->isSelected(current) ? current.row() : -1;
+    return selectedListRow(lstRecords);
 }
 
 void TfrmRiepLavoro::selectRow(int row) {
-    const QModelIndex index = model_->index(row);
-    lstRecords->setCurrentIndex(index);
-    lstRecords->scrollTo(index);
+    selectListRow(lstRecords, row);
 }
 
 void TfrmRiepLavoro::showEvent(QShowEvent* event) {
@@ -261,18 +258,7 @@ std::optional<IncomeSummary> TfrmRiepLavoro::readSummary() {
 }
 
 void TfrmRiepLavoro::findInList() {
-    if (model_->rowCount() == 0) {
-        showMessage(this, MessageKind::Plain,
-                    QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
-        return;
-    }
-    if (selectedRow() < 0)
-        selectRow(0);
-    const QString key = findKey(txtTrova->text());
-    if (const auto found =
-            ::findInList(model_->listLines(), selectedRow(), key, key == *lastFindKey_))
-        selectRow(*found);
-    *lastFindKey_ = key;
+    findInListView(lstRecords, *model_, txtTrova->text(), *lastFindKey_);
 }
 
 void TfrmRiepLavoro::printSummary() {

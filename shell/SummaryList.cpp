@@ -104,14 +104,11 @@ SummaryListDialog::SummaryListDialog(QWidget* opener, const SummaryListKind& kin
 }
 
 int SummaryListDialog::selectedRow() const {
-    const QModelIndex current = lstRecords->currentIndex();
-    return lstRecords->selectionModel()->isSelected(current) ? current.row() : -1;
+    return selectedListRow(lstRecords);
 }
 
 void SummaryListDialog::selectRow(int row) {
-    const QModelIndex index = model_->index(row);
-    lstRecords->setCurrentIndex(index);
-    lstRecords->scrollTo(index);
+    selectListRow(lstRecords, row);
 }
 
 void SummaryListDialog::showEntries(ListLines lines, int skippedRecords) {
@@ -143,18 +140,7 @@ void SummaryListDialog::done(int result) {
 }
 
 void SummaryListDialog::findInList() {
-    if (model_->rowCount() == 0) {
-        showMessage(this, MessageKind::Plain,
-                    QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
-        return;
-    }
-    if (selectedRow() < 0)
-        selectRow(0);
-    const QString key = findKey(txtTrova->text());
-    const auto found = ::findInList(model_->listLines(), selectedRow(), key, key == lastFindKey_);
-    if (found)
-        selectRow(*found);
-    lastFindKey_ = key;
+    findInListView(lstRecords, *model_, txtTrova->text(), lastFindKey_);
 }
 
 void SummaryListDialog::printList() {
@@ -176,4 +162,31 @@ QString skippedRecordsMessage(int skippedRecords) {
                : QStringLiteral("Attenzione: %1 registrazioni dell'archivio non sono state "
                                 "considerate perché illeggibili o con dati non validi.")
                      .arg(skippedRecords);
+}
+
+int selectedListRow(const QListView* list) {
+    const QModelIndex current = list->currentIndex();
+    return list->selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void selectListRow(QListView* list, int row) {
+    const QModelIndex index = list->model()->index(row, 0);
+    list->setCurrentIndex(index);
+    list->scrollTo(index);
+}
+
+void findInListView(QListView* list, const SummaryListModel& model, const QString& typed,
+                    QString& lastFindKey) {
+    if (model.rowCount() == 0) {
+        showMessage(list->window(), MessageKind::Plain,
+                    QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        return;
+    }
+    if (selectedListRow(list) < 0)
+        selectListRow(list, 0);
+    const QString key = findKey(typed);
+    if (const auto found =
+            findInList(model.listLines(), selectedListRow(list), key, key == lastFindKey))
+        selectListRow(list, *found);
+    lastFindKey = key;
 }

@@ -81,5 +81,13 @@ private:
     QString lastFindKey_;
 };
 
+// The selected line of a list view, -1 when none; selecting a line scrolls it into view.
+int selectedListRow(const QListView* list);
+void selectListRow(QListView* list, int row);
+// The find button of a list: the typed key looked for from the first line, or after the
+// selected line when it is the last find's key, which it then becomes.
+void findInListView(QListView* list, const SummaryListModel& model, const QString& typed,
+                    QString& lastFindKey);
+
 // The warning shown after a list, a search or a summary that left records out.
 QString skippedRecordsMessage(int skippedRecords);
