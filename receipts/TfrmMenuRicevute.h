@@ -37,8 +37,6 @@ private:
     void buildYearPanel();
     void buildTools();
     void buildDock();
-    Picture* addPicture(QWidget* parent, const QString& name, const QString& file,
-                        const QRect& where);
     void openYear();
 
     QString returnTo_;

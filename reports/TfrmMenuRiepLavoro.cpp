@@ -30,25 +30,6 @@ constexpr int payerLength = 120;
 constexpr int dayLength = 2;
 constexpr int monthLength = 9;
 
-QFrame* addCard(QWidget* parent, const QString& name, const QRect& where) {
-    auto* card = new QFrame(parent);
-    card->setObjectName(name);
-    card->setGeometry(where);
-    card->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: rgba(255, 255, 255, 235); "
-                                       "border: 2px solid #BFD9EE; border-radius: 18px; }")
-                            .arg(name));
-    return card;
-}
-
-QLabel* addText(QWidget* parent, const QString& name, const QString& text, const QRect& where,
-                const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    QLabel* label = addLabel(parent, name, text, where);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    label->setStyleSheet(QStringLiteral("color: #2C3E50;"));
-    return label;
-}
-
 QFont instructionFont() {
     return Fonts::font(Fonts::Family::verdana(), 10, false);
 }
@@ -171,30 +152,31 @@ void TfrmMenuRiepLavoro::buildHeading() {
 
     QFrame* card = addCard(container(), QStringLiteral("panDescrizione"), QRect(20, 102, 955, 64));
     const QFont intro = Fonts::font(Fonts::Family::verdana(), 9, true);
-    addText(card, QStringLiteral("lblDescrizione01"),
-            QStringLiteral("E' possibile visualizzare il riepilogo degli incassi per intervallo "
-                           "di tempo tenendo conto delle ricevute emesse a ciascun socio o "
-                           "cliente."),
-            QRect(12, 6, 931, 26), intro, Qt::AlignCenter);
-    addText(card, QStringLiteral("lblDescrizione02"),
-            QStringLiteral("Compilare i campi sottostanti e premere il pulsante Visualizza "
-                           "riepilogo."),
-            QRect(12, 32, 931, 26), intro, Qt::AlignCenter);
+    addCaption(card, QStringLiteral("lblDescrizione01"),
+               QStringLiteral("E' possibile visualizzare il riepilogo degli incassi per intervallo "
+                              "di tempo tenendo conto delle ricevute emesse a ciascun socio o "
+                              "cliente."),
+               QRect(12, 6, 931, 26), intro, Qt::AlignCenter);
+    addCaption(card, QStringLiteral("lblDescrizione02"),
+               QStringLiteral("Compilare i campi sottostanti e premere il pulsante Visualizza "
+                              "riepilogo."),
+               QRect(12, 32, 931, 26), intro, Qt::AlignCenter);
 }
 
 void TfrmMenuRiepLavoro::buildPayerPanel() {
     QFrame* card = addCard(container(), QStringLiteral("panPagatore"), QRect(20, 176, 955, 166));
-    addText(card, QStringLiteral("lblIstruzioni01"),
-            QStringLiteral("Indicare l'anno solare di interesse e i dati del socio o cliente "
-                           "(rigo 1)."),
-            QRect(20, 10, 915, 22), instructionFont());
-    addText(card, QStringLiteral("lblIstruzioni02"),
-            QStringLiteral("Per ottenere il riepilogo delle ricevute rilasciate a tutti i soci o "
-                           "clienti, lasciare in bianco i campi di testo."),
-            QRect(20, 32, 915, 22), instructionFont());
+    addCaption(card, QStringLiteral("lblIstruzioni01"),
+               QStringLiteral("Indicare l'anno solare di interesse e i dati del socio o cliente "
+                              "(rigo 1)."),
+               QRect(20, 10, 915, 22), instructionFont());
+    addCaption(
+        card, QStringLiteral("lblIstruzioni02"),
+        QStringLiteral("Per ottenere il riepilogo delle ricevute rilasciate a tutti i soci o "
+                       "clienti, lasciare in bianco i campi di testo."),
+        QRect(20, 32, 915, 22), instructionFont());
 
-    addText(card, QStringLiteral("lblAnno"), QStringLiteral("Anno:"), QRect(20, 66, 150, 26),
-            Fonts::caption());
+    addCaption(card, QStringLiteral("lblAnno"), QStringLiteral("Anno:"), QRect(20, 66, 150, 26),
+               Fonts::caption());
     txtAnno = addEditBox(card, QStringLiteral("txtAnno"), QRect(20, 96, 150, 44),
                          Fonts::font(Fonts::Family::verdana(), 18, true));
     txtAnno->setAlignment(Qt::AlignCenter);
@@ -203,8 +185,8 @@ void TfrmMenuRiepLavoro::buildPayerPanel() {
     onTyping(txtAnno, [this] { copyYear(); });
     onLeave(txtAnno, [this] { copyYear(); });
 
-    addText(card, QStringLiteral("lblCliente"), QStringLiteral("Dati socio o cliente (rigo 1):"),
-            QRect(200, 66, 735, 26), Fonts::caption());
+    addCaption(card, QStringLiteral("lblCliente"), QStringLiteral("Dati socio o cliente (rigo 1):"),
+               QRect(200, 66, 735, 26), Fonts::caption());
     txtCliente =
         addEditBox(card, QStringLiteral("txtCliente"), QRect(200, 96, 735, 44), Fonts::dataField());
     txtCliente->setMaxLength(payerLength);
@@ -219,10 +201,10 @@ void TfrmMenuRiepLavoro::buildPayerPanel() {
 void TfrmMenuRiepLavoro::buildPeriodPanel() {
     QFrame* card = addCard(container(), QStringLiteral("panIntervallo"), QRect(20, 352, 955, 214));
     QLabel* instruction =
-        addText(card, QStringLiteral("lblIstruzioni03"),
-                QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da "
-                               "riepilogare in base alla data di emissione delle ricevute."),
-                QRect(20, 10, 915, 22), instructionFont());
+        addCaption(card, QStringLiteral("lblIstruzioni03"),
+                   QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da "
+                                  "riepilogare in base alla data di emissione delle ricevute."),
+                   QRect(20, 10, 915, 22), instructionFont());
     instruction->setWordWrap(true);
     buildDateGroup(card, QStringLiteral("grpDataInizio"),
                    QStringLiteral(" Data inizio intervallo: "), QRect(20, 46, 450, 150),
@@ -244,17 +226,17 @@ QWidget* TfrmMenuRiepLavoro::buildDateGroup(QWidget* parent, const QString& name
         "padding: 0 4px; }"));
     const bool start = name.endsWith(QStringLiteral("Inizio"));
     const QString suffix = start ? QStringLiteral("Inizio") : QStringLiteral("Fine");
-    addText(group, QStringLiteral("lblGiorno") + suffix, QStringLiteral("Giorno:"),
-            QRect(20, 40, 110, 26), Fonts::caption());
+    addCaption(group, QStringLiteral("lblGiorno") + suffix, QStringLiteral("Giorno:"),
+               QRect(20, 40, 110, 26), Fonts::caption());
     day = addChoiceBox(group, QStringLiteral("txtGiorno") + suffix, dayChoices(), dayLength,
                        QRect(20, 72, 110, 44));
-    addText(group, QStringLiteral("lblMese") + suffix, QStringLiteral("Mese:"),
-            QRect(150, 40, 170, 26), Fonts::caption());
+    addCaption(group, QStringLiteral("lblMese") + suffix, QStringLiteral("Mese:"),
+               QRect(150, 40, 170, 26), Fonts::caption());
     month = addChoiceBox(group, QStringLiteral("txtMese") + suffix, monthNames(), monthLength,
                          QRect(150, 72, 170, 44));
-    year = addText(group, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"),
-                   QRect(336, 72, 96, 44), Fonts::font(Fonts::Family::verdana(), 16, true),
-                   Qt::AlignCenter);
+    year = addCaption(group, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"),
+                      QRect(336, 72, 96, 44), Fonts::font(Fonts::Family::verdana(), 16, true),
+                      Qt::AlignCenter);
     year->setStyleSheet(QStringLiteral("color: #1F4E9A;"));
     onLeave(day, [day] {
         if (!isDayChoice(day->currentText()))
@@ -273,9 +255,9 @@ void TfrmMenuRiepLavoro::buildButtons() {
                                 QStringLiteral(":/pictures/app_incassi.svg"), dock);
     picture->setGeometry(20, 10, 90, 72);
     lblAttendere =
-        addText(dock, QStringLiteral("lblAttendere"),
-                QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
-                QRect(126, 24, 430, 44), Fonts::font(Fonts::Family::verdana(), 11, true));
+        addCaption(dock, QStringLiteral("lblAttendere"),
+                   QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
+                   QRect(126, 24, 430, 44), Fonts::font(Fonts::Family::verdana(), 11, true));
     lblAttendere->setStyleSheet(QStringLiteral("color: #C0392B;"));
     lblAttendere->hide();
     btnVisualizza = addButton(dock, QStringLiteral("btnVisualizza"),

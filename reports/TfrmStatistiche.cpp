@@ -46,25 +46,6 @@ const Month months[MonthlyIncome::Months] = {
     {u"memNovembre", u"Novembre", 0x800000},   {u"memDicembre", u"Dicembre", 0x008000},
 };
 
-QFrame* addCard(QWidget* parent, const QString& name, const QRect& where) {
-    auto* card = new QFrame(parent);
-    card->setObjectName(name);
-    card->setGeometry(where);
-    card->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: rgba(255, 255, 255, 235); "
-                                       "border: 2px solid #BFD9EE; border-radius: 18px; }")
-                            .arg(name));
-    return card;
-}
-
-QLabel* addText(QWidget* parent, const QString& name, const QString& text, const QRect& where,
-                const QFont& font, Qt::Alignment alignment) {
-    QLabel* label = addLabel(parent, name, text, where);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    label->setStyleSheet(QStringLiteral("color: #2C3E50;"));
-    return label;
-}
-
 QString skippedRecordsMessage(int skipped) {
     if (skipped == 1)
         return QStringLiteral("Attenzione: una ricevuta dell'archivio non è stata conteggiata "
@@ -96,13 +77,6 @@ TfrmStatistiche::TfrmStatistiche(ScreenFlow& screenFlow)
     addHints();
 }
 
-Picture* TfrmStatistiche::addPicture(QWidget* parent, const QString& name, const QString& file,
-                                     const QRect& where) {
-    auto* picture = new Picture(name, QStringLiteral(":/pictures/%1.svg").arg(file), parent);
-    picture->setGeometry(where);
-    return picture;
-}
-
 // The year panel takes the place of the chart panel until a year is opened.
 void TfrmStatistiche::buildYearPanel() {
     panAvvio = new QWidget(this);
@@ -128,10 +102,10 @@ void TfrmStatistiche::buildYearPanel() {
     for (const Month& month : months)
         decoration->addPoint(1, QString(), QColor(month.color));
 
-    QLabel* instruction =
-        addText(card, QStringLiteral("lblIstruzioni"),
-                QStringLiteral("Indicare l'anno solare e premere Apri."), QRect(360, 80, 260, 64),
-                Fonts::font(Fonts::Family::verdana(), 11, true), Qt::AlignLeft | Qt::AlignTop);
+    QLabel* instruction = addCaption(
+        card, QStringLiteral("lblIstruzioni"),
+        QStringLiteral("Indicare l'anno solare e premere Apri."), QRect(360, 80, 260, 64),
+        Fonts::font(Fonts::Family::verdana(), 11, true), Qt::AlignLeft | Qt::AlignTop);
     instruction->setWordWrap(true);
     txtAnno = addEditBox(card, QStringLiteral("txtAnno"), QRect(360, 156, 150, 48),
                          Fonts::font(Fonts::Family::verdana(), 20, true));
@@ -155,10 +129,10 @@ void TfrmStatistiche::buildYearPanel() {
     imgEsci =
         addPicture(dock, QStringLiteral("imgEsci"), QStringLiteral("esci"), QRect(880, 10, 48, 48));
     const QFont small = Fonts::font(Fonts::Family::verdana(), 9, true);
-    addText(dock, QStringLiteral("lblGuida"), QStringLiteral("Guida"), QRect(774, 60, 80, 20),
-            small, Qt::AlignCenter);
-    addText(dock, QStringLiteral("lblEsci"), QStringLiteral("Esci"), QRect(864, 60, 80, 20), small,
-            Qt::AlignCenter);
+    addCaption(dock, QStringLiteral("lblGuida"), QStringLiteral("Guida"), QRect(774, 60, 80, 20),
+               small, Qt::AlignCenter);
+    addCaption(dock, QStringLiteral("lblEsci"), QStringLiteral("Esci"), QRect(864, 60, 80, 20),
+               small, Qt::AlignCenter);
     imgGuida->setToolTip(QStringLiteral("Guida all'utilizzo dell'applicazione"));
     imgEsci->setToolTip(QStringLiteral("Torna al menu principale"));
     for (Picture* picture : {imgGuida, imgEsci})
@@ -171,18 +145,19 @@ void TfrmStatistiche::buildChartPanel() {
     QWidget* panel = container();
     QFrame* heading = addCard(panel, QStringLiteral("bkgTitolo"), QRect(20, 10, 955, 88));
     hints_->addBackground(heading);
-    lblTitolo = addText(heading, QStringLiteral("lblTitolo"), QString(), QRect(16, 6, 923, 30),
-                        Fonts::font(Fonts::Family::verdana(), 14, true), Qt::AlignCenter);
+    lblTitolo = addCaption(heading, QStringLiteral("lblTitolo"), QString(), QRect(16, 6, 923, 30),
+                           Fonts::font(Fonts::Family::verdana(), 14, true), Qt::AlignCenter);
     lblTitolo->setStyleSheet(QStringLiteral("color: #1F4E9A;"));
     const QFont note = Fonts::font(Fonts::Family::verdana(), 9, false);
-    addText(heading, QStringLiteral("lblDescrizione"),
-            QStringLiteral("Il presente grafico statistico mostra gli incassi relativi a ciascun "
-                           "mese dell'anno in base alle ricevute emesse."),
-            QRect(16, 38, 923, 20), note, Qt::AlignCenter);
-    addText(heading, QStringLiteral("lblIstruzioniGrafico"),
-            QStringLiteral("Servirsi dei pulsanti in calce per visualizzare il tipo di grafico "
-                           "desiderato e per mandarlo in stampa."),
-            QRect(16, 60, 923, 20), note, Qt::AlignCenter);
+    addCaption(
+        heading, QStringLiteral("lblDescrizione"),
+        QStringLiteral("Il presente grafico statistico mostra gli incassi relativi a ciascun "
+                       "mese dell'anno in base alle ricevute emesse."),
+        QRect(16, 38, 923, 20), note, Qt::AlignCenter);
+    addCaption(heading, QStringLiteral("lblIstruzioniGrafico"),
+               QStringLiteral("Servirsi dei pulsanti in calce per visualizzare il tipo di grafico "
+                              "desiderato e per mandarlo in stampa."),
+               QRect(16, 60, 923, 20), note, Qt::AlignCenter);
 
     ChartStats = new Chart(QStringLiteral("ChartStats"), panel);
     ChartStats->setGeometry(20, 106, 955, 498);

@@ -51,8 +51,6 @@ private:
     void buildState();
     void setUpChart();
     void addHints();
-    Picture* addPicture(QWidget* parent, const QString& name, const QString& file,
-                        const QRect& where);
     void openYear();
     void sumYear(const QString& year);
     void showSums(const MonthlyIncome& income);

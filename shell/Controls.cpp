@@ -1,6 +1,7 @@
 #include "shell/Controls.h"
 
 #include "shell/Fonts.h"
+#include "ui/Picture.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -42,4 +43,30 @@ QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where) {
                              .arg(name));
     panel->lower();
     return panel;
+}
+
+QFrame* addCard(QWidget* parent, const QString& name, const QRect& where,
+                const QString& background) {
+    auto* card = new QFrame(parent);
+    card->setObjectName(name);
+    card->setGeometry(where);
+    card->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 2px solid "
+                                       "#BFD9EE; border-radius: 18px; }")
+                            .arg(name, background));
+    return card;
+}
+
+QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
+                   const QFont& font, Qt::Alignment alignment) {
+    QLabel* label = addLabel(parent, name, text, where);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setStyleSheet(QStringLiteral("color: #2C3E50;"));
+    return label;
+}
+
+Picture* addPicture(QWidget* parent, const QString& name, const QString& file, const QRect& where) {
+    auto* picture = new Picture(name, QStringLiteral(":/pictures/%1.svg").arg(file), parent);
+    picture->setGeometry(where);
+    return picture;
 }

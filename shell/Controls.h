@@ -2,12 +2,14 @@
 
 #include <QRect>
 #include <QString>
+#include <Qt>
 
 class QFont;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Picture;
 class QWidget;
 
 // Controls placed at fixed positions in a screen's container, named as the screens name them.
@@ -17,3 +19,11 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& text
                        const QRect& where);
 // A light rounded panel that groups controls, placed behind them.
 QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where);
+
+// The large screens: a rounded card on the background, a caption in the screens' dark text
+// colour, and one of the program's pictures (":/pictures/<file>.svg").
+QFrame* addCard(QWidget* parent, const QString& name, const QRect& where,
+                const QString& background = QStringLiteral("rgba(255, 255, 255, 235)"));
+QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
+                   const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+Picture* addPicture(QWidget* parent, const QString& name, const QString& file, const QRect& where);
