@@ -132,13 +132,18 @@ int main(int argc, char** argv) {
     resetPeakMemory();
     const qint64 baselineKb = memoryKilobytes("VmRSS:");
 
+    // The lines as a scan hands them to the window, which sorts and shows them.
+    qint64 textBytes = 0;
+    {
+        ListLines handed = memberEntries();
+        for (qsizetype index = 0; index < handed.size(); ++index)
+            textBytes += handed.bytes(index).size() * qint64(sizeof(QChar));
+        ourList(std::move(handed), SummaryListModel::Order::Sorted);
+    }
+    const qint64 peakKb = memoryKilobytes("VmHWM:");
+
     const ListLines entries = memberEntries();
     const QStringList lines = entries.texts();
-    qint64 textBytes = 0;
-    for (const QString& line : lines)
-        textBytes += line.size() * qint64(sizeof(QChar));
-    ourList(entries, SummaryListModel::Order::Sorted);
-    const qint64 peakKb = memoryKilobytes("VmHWM:");
 
     using Entries = ListLines;
     const qint64 bare = bestOf<QStringList>(lines, bareListView);

@@ -226,12 +226,12 @@ void TfrmRiepLavoro::done(int result) {
 void TfrmRiepLavoro::buildSummary() {
     titTipologia->setText(payerShown(request_.payerFilter));
     model_->clear();
-    const std::optional<IncomeSummary> summary = readSummary();
+    std::optional<IncomeSummary> summary = readSummary();
     if (!summary || summary->cancelled) {
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
     }
-    model_->setLines(summary->entries);
+    model_->setLines(std::move(summary->entries));
     lblIntervallo->setText(periodShown(request_.startDate, request_.endDate));
     lblTotCosti->setText(totalShown(summary->total));
     txtTrova->setFocus(Qt::OtherFocusReason);

@@ -8,6 +8,21 @@ namespace {
 constexpr qsizetype blockBytes = 1024 * 1024;
 } // namespace
 
+// A copy shares the blocks of the ended lines, which never change, and writes its own lines
+// into blocks of its own.
+ListLines::ListLines(const ListLines& other)
+    : blocks_(other.blocks_), spans_(other.spans_), positions_(other.positions_) {
+    if (other.used_ > other.lineStart_)
+        write(QByteArrayView(other.blocks_.back().get() + other.lineStart_,
+                             other.used_ - other.lineStart_));
+}
+
+ListLines& ListLines::operator=(const ListLines& other) {
+    if (this != &other)
+        *this = ListLines(other);
+    return *this;
+}
+
 void ListLines::reserve(qsizetype lines) {
     spans_.reserve(std::size_t(lines));
     positions_.reserve(std::size_t(lines));
@@ -18,50 +33,51 @@ void ListLines::append(const QString& line, qint64 position) {
     endLine(position);
 }
 
-QByteArray& ListLines::roomFor(qsizetype bytes) {
-    if (!blocks_.empty() && blocks_.back().size() + bytes <= blocks_.back().capacity())
-        return blocks_.back();
+char* ListLines::roomFor(qsizetype bytes) {
+    if (!blocks_.empty() && used_ + bytes <= blockSize_)
+        return blocks_.back().get() + used_;
     // A new block, with the part of the line already written.
-    QByteArray block;
-    block.reserve(std::max(blockBytes, 2 * bytes));
-    if (!blocks_.empty()) {
-        block.append(QByteArrayView(blocks_.back()).sliced(lineStart_));
-        blocks_.back().truncate(lineStart_);
-    }
-    lineStart_ = 0;
+    const qsizetype written = used_ - lineStart_;
+    const qsizetype size = std::max(blockBytes, 2 * (written + bytes));
+    std::shared_ptr<char[]> block(new char[std::size_t(size)]); // not zeroed: written before read
+    if (written > 0)
+        std::copy_n(blocks_.back().get() + lineStart_, written, block.get());
     blocks_.push_back(std::move(block));
-    return blocks_.back();
+    blockSize_ = size;
+    used_ = written;
+    lineStart_ = 0;
+    return blocks_.back().get() + used_;
 }
 
 void ListLines::write(QByteArrayView encoded) {
-    roomFor(encoded.size()).append(encoded);
+    std::copy_n(encoded.data(), encoded.size(), roomFor(encoded.size()));
+    used_ += encoded.size();
 }
 
 void ListLines::writePadded(QByteArrayView encoded, qsizetype width) {
-    const QByteArrayView shown = encoded.first(std::min(width, encoded.size()));
-    QByteArray& block = roomFor(width);
-    block.append(shown);
-    block.append(width - shown.size(), ' ');
+    const qsizetype shown = std::min(width, encoded.size());
+    char* out = roomFor(width);
+    std::copy_n(encoded.data(), shown, out);
+    std::fill_n(out + shown, width - shown, ' ');
+    used_ += width;
 }
 
 void ListLines::endLine(qint64 position) {
     if (blocks_.empty())
         roomFor(0);
-    const QByteArray& block = blocks_.back();
     spans_.push_back(
-        {quint32(blocks_.size() - 1), quint32(lineStart_), quint32(block.size() - lineStart_)});
+        {quint32(blocks_.size() - 1), quint32(lineStart_), quint32(used_ - lineStart_)});
     positions_.push_back(position);
-    lineStart_ = block.size();
+    lineStart_ = used_;
 }
 
 void ListLines::dropLine() {
-    if (!blocks_.empty())
-        blocks_.back().truncate(lineStart_);
+    used_ = lineStart_;
 }
 
 QByteArrayView ListLines::bytes(qsizetype index) const {
     const Span& span = spans_[std::size_t(index)];
-    return QByteArrayView(blocks_[span.block]).sliced(span.start, span.length);
+    return QByteArrayView(blocks_[span.block].get() + span.start, span.length);
 }
 
 QString ListLines::text(qsizetype index) const {
@@ -84,10 +100,11 @@ QStringList ListLines::texts() const {
 
 ListLines ListLines::reordered(const std::vector<qsizetype>& order) const {
     ListLines lines;
+    lines.blocks_ = blocks_;
     lines.reserve(qsizetype(order.size()));
     for (qsizetype index : order) {
-        lines.write(bytes(index));
-        lines.endLine(position(index));
+        lines.spans_.push_back(spans_[std::size_t(index)]);
+        lines.positions_.push_back(positions_[std::size_t(index)]);
     }
     return lines;
 }

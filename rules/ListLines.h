@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <iterator>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,12 @@ struct ListEntry {
 // list is made of record fields and labels, all of which Windows-1252 holds.
 class ListLines {
 public:
+    ListLines() = default;
+    ListLines(const ListLines& other);
+    ListLines(ListLines&&) = default;
+    ListLines& operator=(const ListLines& other);
+    ListLines& operator=(ListLines&&) = default;
+
     void reserve(qsizetype lines);
     void append(const QString& line, qint64 position); // encoded here
     void append(const ListEntry& entry) { append(entry.line, entry.position); }
@@ -46,7 +53,7 @@ public:
     ListEntry operator[](qsizetype index) const { return {text(index), position(index)}; }
     QStringList texts() const;
 
-    // The same lines in another order: order holds indexes of this list.
+    // The same lines in another order, sharing their bytes: order holds indexes of this list.
     ListLines reordered(const std::vector<qsizetype>& order) const;
 
     class const_iterator {
@@ -78,11 +85,14 @@ private:
         quint32 start;
         quint32 length;
     };
-    // Room for the line being written and the bytes to come.
-    QByteArray& roomFor(qsizetype bytes);
+    // Where the next bytes go, with room for them after the line being written.
+    char* roomFor(qsizetype bytes);
 
-    std::vector<QByteArray> blocks_; // each filled up to its fixed capacity, never beyond
-    qsizetype lineStart_ = 0;        // of the line being written, in the last block
+    // Of a megabyte each, or more for a long line; shared by copies, which only read them.
+    std::vector<std::shared_ptr<char[]>> blocks_;
+    qsizetype blockSize_ = 0; // the room in the last block this list writes into, else 0
+    qsizetype used_ = 0;      // of that room
+    qsizetype lineStart_ = 0; // of the line being written
     std::vector<Span> spans_;
     std::vector<qint64> positions_;
 };

@@ -1,6 +1,7 @@
 #include "rules/FindInList.h"
 #include "rules/ListLines.h"
 #include "rules/ListOrder.h"
+#include "storage/TextCodec.h"
 
 #include <QTest>
 
@@ -79,6 +80,35 @@ private Q_SLOTS:
         QCOMPARE(quick, sorted);
         sortListTexts(lines);
         QCOMPARE(lines, sorted);
+    }
+
+    // Lines are kept in blocks of a megabyte: lines across a block's end and a line longer
+    // than a block come back whole, each with its position.
+    void linesAcrossBlocks() {
+        ListLines lines;
+        QStringList written;
+        for (int i = 0; i < 30000; ++i) {
+            written.append(QStringLiteral("Socio %1 ").arg(i) + QString(i % 97, u'è'));
+            lines.write(QByteArrayView(toWindows1252(written.last())));
+            lines.endLine(i + 1);
+        }
+        written.append(QString(3 * 1024 * 1024, u'x'));
+        lines.writePadded(QByteArrayView(toWindows1252(written.last().left(10))), 10);
+        lines.write(QByteArrayView(toWindows1252(written.last().mid(10))));
+        lines.endLine(0);
+        lines.write(std::string_view("dropped"));
+        lines.dropLine();
+        QCOMPARE(lines.size(), written.size());
+        QCOMPARE(lines.texts(), written);
+        QCOMPARE(lines.position(29999), 30000);
+        // Copies share the written lines; each goes on with lines of its own.
+        ListLines copy = lines;
+        copy.append(QStringLiteral("Copia"), 7);
+        lines.append(QStringLiteral("Originale"), 8);
+        QCOMPARE(copy.text(12345), written[12345]);
+        QCOMPARE(copy.text(copy.size() - 1), QStringLiteral("Copia"));
+        QCOMPARE(lines.text(lines.size() - 1), QStringLiteral("Originale"));
+        QCOMPARE(copy.size(), lines.size());
     }
 
     // Bianchi, Rossi Anna, Rossi Bruno, Verdi: "rossi" steps through both and comes back.
