@@ -34,10 +34,18 @@ struct SortKey {
         }
     }
     bool continuesAfterKey() const { return left > Characters; }
-    bool sameText(const SortKey& other) const { return words == other.words && left == other.left; }
+    bool sameText(const SortKey& other) const {
+        for (std::size_t i = 0; i < Words; ++i) {
+            if (words[i] != other.words[i])
+                return false;
+        }
+        return left == other.left;
+    }
     bool operator<(const SortKey& other) const {
-        if (words != other.words)
-            return words < other.words;
+        for (std::size_t i = 0; i < Words; ++i) {
+            if (words[i] != other.words[i])
+                return words[i] < other.words[i];
+        }
         if (left != other.left)
             return left < other.left;
         return index < other.index;
