@@ -1,6 +1,7 @@
 #include "rules/IncomeStatistics.h"
 
 #include "rules/Amounts.h"
+#include "rules/RecordBytes.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordScan.h"
 #include "storage/TextCodec.h"
@@ -76,7 +77,7 @@ QStringView withoutBlanks(QStringView text) {
 // The stored characters of a text field as they stand, without decoding them into a text: its
 // length byte, then that many bytes. Empty for a length beyond the field, which only the
 // decoding reader handles.
-QByteArrayView storedBytes(QByteArrayView record, FieldSpec field) {
+QByteArrayView bytesWithinField(QByteArrayView record, FieldSpec field) {
     const int length = static_cast<unsigned char>(record[field.offset]);
     if (length > field.capacity)
         return {};
@@ -114,10 +115,11 @@ void MonthlyIncome::addReceipt(QStringView date, QStringView total) {
 // The editor's own forms are read straight from the bytes; any other content is decoded and
 // read as addReceipt reads texts, with the same result.
 void MonthlyIncome::addRecord(QByteArrayView record) {
-    const std::optional<CalendarDate> issued = exactDate(storedBytes(record, ReceiptFields::Data));
+    const std::optional<CalendarDate> issued =
+        exactDate(bytesWithinField(record, ReceiptFields::Data));
     if (issued && issued->year != year_)
         return;
-    const std::optional<qint64> cents = plainCents(storedBytes(record, ReceiptFields::Totale));
+    const std::optional<qint64> cents = plainCents(bytesWithinField(record, ReceiptFields::Totale));
     if (issued && cents) {
         addCents(issued->month, *cents);
         return;
@@ -175,6 +177,10 @@ std::optional<double> totalValue(QStringView text) {
 
 std::optional<CalendarDate> calendarDate(QStringView text) {
     return exactDate(withoutBlanks(text));
+}
+
+std::optional<CalendarDate> calendarDate(QByteArrayView stored) {
+    return exactDate(trimmedBytes(stored));
 }
 
 std::optional<int> copiesToPrint(const QString& typed) {

@@ -66,6 +66,9 @@ struct CalendarDate {
     int year;
 };
 std::optional<CalendarDate> calendarDate(QStringView text);
+// The same for the stored Windows-1252 bytes of a date field, read in place: the digits and
+// slashes of a date are the same bytes.
+std::optional<CalendarDate> calendarDate(QByteArrayView stored);
 
 // The number of copies typed in the input box: 1 for a text that is empty after trimming or
 // holds anything but the digits 0-9 (blanks included); nothing when the number does not fit

@@ -159,7 +159,7 @@ IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilte
     scanRecords(path, ReceiptRecord::Size, [&](QByteArrayView record, qint64 position) {
         if (payer.matches(record)) {
             const std::optional<CalendarDate> issued =
-                calendarDate(ShortField<10>(record, ReceiptFields::Data).text());
+                calendarDate(storedBytes(record, ReceiptFields::Data));
             const int day = issued ? dayNumber(*issued) : 0;
             if (!issued) {
                 ++summary.skippedRecords;

@@ -25,7 +25,7 @@ constexpr std::array<FieldSpec, searchedFieldCount> searchedFields = {
 
 // A date that is a date and a total that is a number, or the record is skipped.
 bool validDateAndTotal(QByteArrayView record) {
-    return calendarDate(ShortField<10>(record, ReceiptFields::Data).text()) &&
+    return calendarDate(storedBytes(record, ReceiptFields::Data)) &&
            totalValue(ShortField<15>(record, ReceiptFields::Totale).text());
 }
 
