@@ -114,7 +114,7 @@ void TfrmTrovaAnagrafica::buildCriteria() {
 }
 
 QLineEdit* TfrmTrovaAnagrafica::addCriterion(const QString& field, const QString& caption,
-                                             FieldSpec spec) {
+                                             FieldSpec searched) {
     const int y = firstRowY + int(criteria_.size()) * rowStep;
     QLabel* label = addLabel(panAvvio, QStringLiteral("lbl") + field, caption,
                              QRect(margin, y, captionWidth, boxHeight));
@@ -123,7 +123,7 @@ QLineEdit* TfrmTrovaAnagrafica::addCriterion(const QString& field, const QString
                                 QRect(boxX, y, boxWidth, boxHeight), Fonts::dataField());
     addFocusFrame(box)->setObjectName(QStringLiteral("effCampo") +
                                       twoDigits(int(criteria_.size()) + 1));
-    criteria_.append({box, spec});
+    criteria_.append({box, searched});
     return box;
 }
 

@@ -112,9 +112,9 @@ private Q_SLOTS:
         QFETCH(bool, found);
         QCOMPARE(criterionFound(typed, field), found);
         for (int criterion = 0; criterion < searchedFieldCount; ++criterion) {
-            const FieldSpec spec = searchedField(criterion);
+            const FieldSpec searched = searchedField(criterion);
             QByteArray record(ReceiptRecord::Size, '\0');
-            storeRaw(record, spec, toWindows1252(field).left(spec.capacity));
+            storeRaw(record, searched, toWindows1252(field).left(searched.capacity));
             ReceiptCriteria typedIn;
             typedIn[std::size_t(criterion)] = typed;
             QCOMPARE(ReceiptMatcher(typedIn).matches(record), found);
