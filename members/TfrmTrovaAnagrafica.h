@@ -44,7 +44,7 @@ private:
     };
 
     void buildCriteria();
-    QLineEdit* addCriterion(const QString& field, const QString& caption, FieldSpec spec);
+    QLineEdit* addCriterion(const QString& field, const QString& caption, FieldSpec searched);
     void search();
     void fillPayerLinesFrom(qint64 position);
 
