@@ -58,6 +58,19 @@ qint64 dayNumber(const CalendarDate& date) {
     return QDate(date.year, date.month, date.day).toJulianDay();
 }
 
+std::optional<bool> inExpiryList(ExpiryList list, const std::optional<CalendarDate>& expires,
+                                 QStringView notice, qint64 today) {
+    if (!expires)
+        return std::nullopt;
+    const qint64 expiryDay = dayNumber(*expires);
+    if (list == ExpiryList::Expired)
+        return expiryDay < today;
+    const std::optional<int> noticeDays = wholeNumber(notice);
+    if (!noticeDays)
+        return std::nullopt;
+    return expiryDay - *noticeDays <= today;
+}
+
 // Visits every record with its position, tells the progress and notes a cancel.
 template <class Visit>
 void scanMembers(const QString& path, const ScanProgress& progress, MemberListResult& result,
@@ -107,26 +120,18 @@ MemberListResult searchMembers(const QString& path, const MemberSearch& search,
 
 std::optional<bool> isInExpiryList(ExpiryList list, QStringView expiry, QStringView notice,
                                    const QDate& today) {
-    const std::optional<CalendarDate> expires = calendarDate(expiry);
-    if (!expires)
-        return std::nullopt;
-    const qint64 expiryDay = dayNumber(*expires);
-    if (list == ExpiryList::Expired)
-        return expiryDay < today.toJulianDay();
-    const std::optional<int> noticeDays = wholeNumber(notice);
-    if (!noticeDays)
-        return std::nullopt;
-    return expiryDay - *noticeDays <= today.toJulianDay();
+    return inExpiryList(list, calendarDate(expiry), notice, today.toJulianDay());
 }
 
 MemberListResult expiryListOfFile(const QString& path, ExpiryList list, const QDate& today,
                                   const ScanProgress& progress) {
     MemberListResult result;
+    const qint64 todayNumber = today.toJulianDay();
     scanMembers(path, progress, result, [&](QByteArrayView record, qint64 position) {
-        const ShortField<MemberFields::DataSca.capacity> expiry(record, MemberFields::DataSca);
         const ShortField<MemberFields::Preavviso.capacity> notice(record, MemberFields::Preavviso);
         const std::optional<bool> listed =
-            isInExpiryList(list, expiry.text(), notice.text(), today);
+            inExpiryList(list, calendarDate(storedBytes(record, MemberFields::DataSca)),
+                         notice.text(), todayNumber);
         if (!listed)
             ++result.skippedRecords;
         else if (*listed)
