@@ -17,6 +17,7 @@
 #include "rules/RecordNavigation.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
+#include "shell/EditorNavigation.h"
 #include "shell/ErrorMessages.h"
 #include "shell/Fonts.h"
 #include "shell/HintLine.h"
@@ -56,8 +57,6 @@ QRect boxInRow(int row, int x, int width) {
 QString twoDigits(int number) {
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
-
-const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
 } // namespace
 
@@ -415,20 +414,9 @@ void TfrmAnagrafica::navigate(NavigationButton button) {
         return;
     }
     const NavigationStep step = ::navigate(button, position().toLongLong(), count);
-    switch (step.kind) {
-    case NavigationStep::Kind::Nothing:
-        break;
-    case NavigationStep::Kind::Show:
-        showStoredMember(step.position);
-        break;
-    case NavigationStep::Kind::ForgetAndReportEmpty:
-        setPosition(QString());
-        showMessage(this, MessageKind::Information, emptyArchive);
-        break;
-    case NavigationStep::Kind::ReportEmpty:
-        showMessage(this, MessageKind::Information, emptyArchive);
-        break;
-    }
+    followNavigationStep(
+        this, step, [this](qint64 position) { showStoredMember(position); },
+        [this] { setPosition(QString()); });
 }
 
 void TfrmAnagrafica::saveCard() {

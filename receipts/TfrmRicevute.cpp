@@ -17,6 +17,7 @@
 #include "rules/TextRules.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
+#include "shell/EditorNavigation.h"
 #include "shell/ErrorMessages.h"
 #include "shell/Fonts.h"
 #include "shell/HintLine.h"
@@ -61,7 +62,6 @@ QLabel* addHeading(QWidget* parent, const QString& name, const QString& text, co
     return heading;
 }
 
-const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString notComputed = QStringLiteral("---");
 
 } // namespace
@@ -491,20 +491,9 @@ void TfrmRicevute::navigate(NavigationButton button) {
         return;
     }
     const NavigationStep step = ::navigate(button, position().toLongLong(), *count);
-    switch (step.kind) {
-    case NavigationStep::Kind::Nothing:
-        break;
-    case NavigationStep::Kind::Show:
-        showStoredReceipt(step.position);
-        break;
-    case NavigationStep::Kind::ForgetAndReportEmpty:
-        setPosition(QString());
-        showMessage(this, MessageKind::Information, emptyArchive);
-        break;
-    case NavigationStep::Kind::ReportEmpty:
-        showMessage(this, MessageKind::Information, emptyArchive);
-        break;
-    }
+    followNavigationStep(
+        this, step, [this](qint64 position) { showStoredReceipt(position); },
+        [this] { setPosition(QString()); });
 }
 
 void TfrmRicevute::addSelectedPriceItem() {

@@ -1,0 +1,22 @@
+#include "shell/EditorNavigation.h"
+
+#include "ui/MessageBox.h"
+
+void followNavigationStep(QWidget* editor, const NavigationStep& step,
+                          const std::function<void(qint64 position)>& showRecord,
+                          const std::function<void()>& forgetPosition) {
+    switch (step.kind) {
+    case NavigationStep::Kind::Nothing:
+        return;
+    case NavigationStep::Kind::Show:
+        showRecord(step.position);
+        return;
+    case NavigationStep::Kind::ForgetAndReportEmpty:
+        forgetPosition();
+        break;
+    case NavigationStep::Kind::ReportEmpty:
+        break;
+    }
+    showMessage(editor, MessageKind::Information,
+                QStringLiteral("L'archivio non contiene nessuna scheda."));
+}
