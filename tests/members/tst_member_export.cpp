@@ -4,7 +4,7 @@
 #include "shell/TfrmGuida.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
-#include "tests/members/ExportWindowTests.h"
+#include "tests/support/ExportWindowTests.h"
 #include "tests/support/NoFileWrites.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
@@ -46,19 +46,6 @@ void writeArchive(const QList<MemberRecord>& members) {
     archive.openOrCreate(membersArchivePath());
     for (const MemberRecord& card : members)
         archive.append(card);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray cell(const QByteArray& text) {
-    return "<td style=\"text-align: left;\">" + text + "</td>";
-}
-
-void click(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 } // namespace

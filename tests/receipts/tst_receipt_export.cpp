@@ -4,7 +4,7 @@
 #include "shell/TfrmGuida.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
-#include "tests/members/ExportWindowTests.h"
+#include "tests/support/ExportWindowTests.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
@@ -41,19 +41,6 @@ void writeReceipts(int year, const QList<ReceiptRecord>& receipts) {
     file.openOrCreate(receiptsArchivePath(year));
     for (const ReceiptRecord& stored : receipts)
         file.append(stored);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray cell(const QByteArray& text) {
-    return "<td style=\"text-align: left;\">" + text + "</td>";
-}
-
-void click(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // A placeholder for the main menu, which the editor shows when it closes.

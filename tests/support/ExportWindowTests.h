@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
@@ -18,6 +19,20 @@ const QString exportQuestion = QStringLiteral(
 const QString openQuestion = QStringLiteral(
     "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di "
     "Excel?");
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A cell of the spreadsheet file as the exports write it.
+inline QByteArray cell(const QByteArray& text) {
+    return "<td style=\"text-align: left;\">" + text + "</td>";
+}
+
+inline void click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 // Double-clicks the cell and, when an editor opens on it, types the text over the cell's and
 // leaves the editor open. Nothing when the cell cannot be edited.
