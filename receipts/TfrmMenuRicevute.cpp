@@ -119,19 +119,9 @@ void TfrmMenuRicevute::buildDock() {
                       QRect(64, 32, 260, 28));
     makeTextLink(lnkWeb, imgEmail, [this] { openLogoWindow(this); });
 
-    imgGuida = addPicture(dock, QStringLiteral("imgGuida"), QStringLiteral("guida"),
-                          QRect(790, 10, 48, 48));
-    imgEsci =
-        addPicture(dock, QStringLiteral("imgEsci"), QStringLiteral("esci"), QRect(880, 10, 48, 48));
-    const QFont small = Fonts::font(Fonts::Family::verdana(), 9, true);
-    addCaption(dock, QStringLiteral("lblGuida"), QStringLiteral("Guida"), QRect(774, 60, 80, 20),
-               small, Qt::AlignCenter);
-    addCaption(dock, QStringLiteral("lblEsci"), QStringLiteral("Esci"), QRect(864, 60, 80, 20),
-               small, Qt::AlignCenter);
-    imgGuida->setToolTip(QStringLiteral("Guida all'utilizzo dell'applicazione"));
-    imgEsci->setToolTip(QStringLiteral("Torna al menu principale"));
-    for (Picture* picture : {imgGuida, imgEsci})
-        picture->makeClickable();
+    const HelpAndExit pictures = addHelpAndExit(dock);
+    imgGuida = pictures.help;
+    imgEsci = pictures.exit;
     connect(imgGuida, &Picture::clicked, this,
             [this] { showHelp(this, receiptsHelpTitle(), receiptsHelpText()); });
     connect(imgEsci, &Picture::clicked, this, &QWidget::close);

@@ -70,3 +70,20 @@ Picture* addPicture(QWidget* parent, const QString& name, const QString& file, c
     picture->setGeometry(where);
     return picture;
 }
+
+HelpAndExit addHelpAndExit(QWidget* dock) {
+    Picture* help = addPicture(dock, QStringLiteral("imgGuida"), QStringLiteral("guida"),
+                               QRect(790, 10, 48, 48));
+    Picture* exit =
+        addPicture(dock, QStringLiteral("imgEsci"), QStringLiteral("esci"), QRect(880, 10, 48, 48));
+    const QFont small = Fonts::font(Fonts::Family::verdana(), 9, true);
+    addCaption(dock, QStringLiteral("lblGuida"), QStringLiteral("Guida"), QRect(774, 60, 80, 20),
+               small, Qt::AlignCenter);
+    addCaption(dock, QStringLiteral("lblEsci"), QStringLiteral("Esci"), QRect(864, 60, 80, 20),
+               small, Qt::AlignCenter);
+    help->setToolTip(QStringLiteral("Guida all'utilizzo dell'applicazione"));
+    exit->setToolTip(QStringLiteral("Torna al menu principale"));
+    help->makeClickable();
+    exit->makeClickable();
+    return {help, exit};
+}

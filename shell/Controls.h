@@ -27,3 +27,11 @@ QFrame* addCard(QWidget* parent, const QString& name, const QRect& where,
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
                    const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 Picture* addPicture(QWidget* parent, const QString& name, const QString& file, const QRect& where);
+
+// The help and exit pictures at the right of a large screen's dock, captioned and clickable;
+// exit goes back to the main menu.
+struct HelpAndExit {
+    Picture* help;
+    Picture* exit;
+};
+HelpAndExit addHelpAndExit(QWidget* dock);
