@@ -3,9 +3,29 @@
 #include "rules/RecordBytes.h"
 #include "storage/TextCodec.h"
 
+#ifdef Q_OS_LINUX
+#include <cstdlib>
+#include <sys/mman.h>
+#endif
+
 namespace {
-// Small enough for the allocator to hand the same memory to the next list.
-constexpr qsizetype blockBytes = 1024 * 1024;
+// One huge page of the processor.
+constexpr qsizetype blockBytes = 2 * 1024 * 1024;
+
+// Not zeroed: every byte is written before it is read. On Linux a block asks for a huge page:
+// writing the lines of a large list into fresh memory otherwise takes a page fault every 4 KB,
+// which costs more than reading the archive.
+std::shared_ptr<char[]> newBlock(qsizetype size) {
+#ifdef Q_OS_LINUX
+    void* memory = nullptr;
+    if (posix_memalign(&memory, std::size_t(blockBytes), std::size_t(size)) == 0) {
+        madvise(memory, std::size_t(size), MADV_HUGEPAGE);
+        return std::shared_ptr<char[]>(static_cast<char*>(memory),
+                                       [](char* bytes) { std::free(bytes); });
+    }
+#endif
+    return std::shared_ptr<char[]>(new char[std::size_t(size)]);
+}
 } // namespace
 
 // A copy shares the blocks of the ended lines, which never change, and writes its own lines
@@ -38,8 +58,9 @@ char* ListLines::roomFor(qsizetype bytes) {
         return blocks_.back().get() + used_;
     // A new block, with the part of the line already written.
     const qsizetype written = used_ - lineStart_;
-    const qsizetype size = std::max(blockBytes, 2 * (written + bytes));
-    std::shared_ptr<char[]> block(new char[std::size_t(size)]); // not zeroed: written before read
+    const qsizetype needed = 2 * (written + bytes);
+    const qsizetype size = (needed + blockBytes - 1) / blockBytes * blockBytes; // whole pages
+    std::shared_ptr<char[]> block = newBlock(std::max(size, blockBytes));
     if (written > 0)
         std::copy_n(blocks_.back().get() + lineStart_, written, block.get());
     blocks_.push_back(std::move(block));

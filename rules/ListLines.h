@@ -19,7 +19,7 @@ struct ListEntry {
 };
 
 // The lines of a list, each with its record's position, kept as Windows-1252 bytes in blocks
-// of a fixed size: one byte per character, a few allocations for a hundred thousand lines,
+// of two megabytes: one byte per character, a few allocations for a hundred thousand lines,
 // never moved as the list grows, and only the lines on screen are decoded. Every line of a
 // list is made of record fields and labels, all of which Windows-1252 holds.
 class ListLines {
@@ -88,7 +88,7 @@ private:
     // Where the next bytes go, with room for them after the line being written.
     char* roomFor(qsizetype bytes);
 
-    // Of a megabyte each, or more for a long line; shared by copies, which only read them.
+    // Of two megabytes each, or more for a long line; shared by copies, which only read them.
     std::vector<std::shared_ptr<char[]>> blocks_;
     qsizetype blockSize_ = 0; // the room in the last block this list writes into, else 0
     qsizetype used_ = 0;      // of that room

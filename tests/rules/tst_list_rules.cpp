@@ -82,12 +82,12 @@ private Q_SLOTS:
         QCOMPARE(lines, sorted);
     }
 
-    // Lines are kept in blocks of a megabyte: lines across a block's end and a line longer
+    // Lines are kept in blocks of two megabytes: lines across a block's end and a line longer
     // than a block come back whole, each with its position.
     void linesAcrossBlocks() {
         ListLines lines;
         QStringList written;
-        for (int i = 0; i < 30000; ++i) {
+        for (int i = 0; i < 60000; ++i) {
             written.append(QStringLiteral("Socio %1 ").arg(i) + QString(i % 97, u'è'));
             lines.write(QByteArrayView(toWindows1252(written.last())));
             lines.endLine(i + 1);
