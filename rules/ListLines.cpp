@@ -3,29 +3,8 @@
 #include "rules/RecordBytes.h"
 #include "storage/TextCodec.h"
 
-#ifdef Q_OS_LINUX
-#include <cstdlib>
-#include <sys/mman.h>
-#endif
-
 namespace {
-// One huge page of the processor.
 constexpr qsizetype blockBytes = 2 * 1024 * 1024;
-
-// Not zeroed: every byte is written before it is read. On Linux a block asks for a huge page:
-// writing the lines of a large list into fresh memory otherwise takes a page fault every 4 KB,
-// which costs more than reading the archive.
-std::shared_ptr<char[]> newBlock(qsizetype size) {
-#ifdef Q_OS_LINUX
-    void* memory = nullptr;
-    if (posix_memalign(&memory, std::size_t(blockBytes), std::size_t(size)) == 0) {
-        madvise(memory, std::size_t(size), MADV_HUGEPAGE);
-        return std::shared_ptr<char[]>(static_cast<char*>(memory),
-                                       [](char* bytes) { std::free(bytes); });
-    }
-#endif
-    return std::shared_ptr<char[]>(new char[std::size_t(size)]);
-}
 } // namespace
 
 // A copy shares the blocks of the ended lines, which never change, and writes its own lines
@@ -59,8 +38,9 @@ char* ListLines::roomFor(qsizetype bytes) {
     // A new block, with the part of the line already written.
     const qsizetype written = used_ - lineStart_;
     const qsizetype needed = 2 * (written + bytes);
-    const qsizetype size = (needed + blockBytes - 1) / blockBytes * blockBytes; // whole pages
-    std::shared_ptr<char[]> block = newBlock(std::max(size, blockBytes));
+    const qsizetype size =
+        std::max(blockBytes, (needed + blockBytes - 1) / blockBytes * blockBytes); // whole pages
+    std::shared_ptr<char[]> block = largeBlock(size);
     if (written > 0)
         std::copy_n(blocks_.back().get() + lineStart_, written, block.get());
     blocks_.push_back(std::move(block));
@@ -119,7 +99,7 @@ QStringList ListLines::texts() const {
     return lines;
 }
 
-ListLines ListLines::reordered(const std::vector<qsizetype>& order) const {
+ListLines ListLines::reordered(const LineOrder& order) const {
     ListLines lines;
     lines.blocks_ = blocks_;
     lines.reserve(qsizetype(order.size()));

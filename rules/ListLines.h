@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/LargeMemory.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -17,6 +19,9 @@ struct ListEntry {
     QString line;
     qint64 position = 0;
 };
+
+// Indexes of the lines of a list, in the order they are to be shown.
+using LineOrder = LargeVector<qsizetype>;
 
 // The lines of a list, each with its record's position, kept as Windows-1252 bytes in blocks
 // of two megabytes: one byte per character, a few allocations for a hundred thousand lines,
@@ -54,7 +59,7 @@ public:
     QStringList texts() const;
 
     // The same lines in another order, sharing their bytes: order holds indexes of this list.
-    ListLines reordered(const std::vector<qsizetype>& order) const;
+    ListLines reordered(const LineOrder& order) const;
 
     class const_iterator {
     public:
@@ -93,8 +98,8 @@ private:
     qsizetype blockSize_ = 0; // the room in the last block this list writes into, else 0
     qsizetype used_ = 0;      // of that room
     qsizetype lineStart_ = 0; // of the line being written
-    std::vector<Span> spans_;
-    std::vector<qint64> positions_;
+    LargeVector<Span> spans_;
+    LargeVector<qint64> positions_;
 };
 
 // The text trimmed, filled with blanks and cut to exactly width characters.

@@ -2,8 +2,12 @@
 
 #include "rules/RecordBytes.h"
 
+#include <QtAlgorithms>
+#include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <numeric>
 
 namespace {
 char16_t foldedAsciiLetter(QChar c) {
@@ -11,63 +15,165 @@ char16_t foldedAsciiLetter(QChar c) {
     return (code >= u'A' && code <= u'Z') ? char16_t(code + (u'a' - u'A')) : code;
 }
 
-// Twelve folded characters of a text from an offset, packed so that keys compare as the texts
-// do, then how many characters are left from the offset (at most one more than the key holds):
-// with equal characters, the text that ends first comes first.
-struct SortKey {
-    static constexpr int Words = 3;
-    static constexpr int CharactersPerWord = 4;
-    static constexpr qsizetype Characters = Words * CharactersPerWord;
-    std::array<quint64, Words> words{};
-    qsizetype left = 0;
-    qsizetype index = 0;
-
-    void read(QByteArrayView encoded, qsizetype offset) {
+// For each Windows-1252 byte, its place among the characters in list order, from 1: bytes
+// compare as their characters do. 0 stands for the end of a text, which comes first.
+const std::array<quint8, 256>& characterRanks() {
+    static const std::array<quint8, 256> ranks = [] {
         const std::array<char16_t, 256>& characters = windows1252Characters();
-        words.fill(0);
-        left = std::min(encoded.size() - offset, Characters + 1);
-        for (qsizetype i = 0; i < std::min(left, Characters); ++i) {
-            const int shift = 16 * (CharactersPerWord - 1 - int(i % CharactersPerWord));
-            const QChar character(characters[static_cast<unsigned char>(encoded[offset + i])]);
-            words[std::size_t(i / CharactersPerWord)] |= quint64(foldedAsciiLetter(character))
-                                                         << shift;
-        }
+        std::array<char16_t, 256> folded{};
+        for (std::size_t byte = 0; byte < 256; ++byte)
+            folded[byte] = foldedAsciiLetter(QChar(characters[byte]));
+        std::array<char16_t, 256> distinct = folded;
+        std::sort(distinct.begin(), distinct.end());
+        const auto distinctEnd = std::unique(distinct.begin(), distinct.end());
+        std::array<quint8, 256> result{};
+        for (std::size_t byte = 0; byte < 256; ++byte)
+            result[byte] =
+                quint8(1 + (std::lower_bound(distinct.begin(), distinctEnd, folded[byte]) -
+                            distinct.begin()));
+        return result;
+    }();
+    return ranks;
+}
+
+// Sixteen characters of a text from an offset, as ranks packed so that pieces compare as the
+// texts do; past the end of the text the ranks are 0.
+struct Piece {
+    static constexpr qsizetype Characters = 16;
+    quint64 first = 0;
+    quint64 second = 0;
+
+    static Piece of(QByteArrayView encoded, qsizetype offset) {
+        const std::array<quint8, 256>& ranks = characterRanks();
+        const qsizetype count = std::clamp<qsizetype>(encoded.size() - offset, 0, Characters);
+        const char* characters = encoded.data() + offset;
+        return {packed(characters, count, ranks), packed(characters + 8, count - 8, ranks)};
     }
-    bool continuesAfterKey() const { return left > Characters; }
-    bool sameText(const SortKey& other) const {
-        for (std::size_t i = 0; i < Words; ++i) {
-            if (words[i] != other.words[i])
-                return false;
+    // Eight ranks, the first in the highest byte; 0 for the characters past count.
+    static quint64 packed(const char* characters, qsizetype count,
+                          const std::array<quint8, 256>& ranks) {
+        if (count >= 8) {
+            quint64 bytes;
+            std::memcpy(&bytes, characters, sizeof bytes);
+            if ((bytes & highBits) == 0)
+                return qFromBigEndian(asciiRanks(bytes));
         }
-        return left == other.left;
+        quint64 word = 0;
+        for (qsizetype i = 0; i < 8; ++i)
+            word = (word << 8) |
+                   (i < count ? ranks[static_cast<unsigned char>(characters[i])] : quint8(0));
+        return word;
     }
-    bool operator<(const SortKey& other) const {
-        for (std::size_t i = 0; i < Words; ++i) {
-            if (words[i] != other.words[i])
-                return words[i] < other.words[i];
-        }
-        if (left != other.left)
-            return left < other.left;
-        return index < other.index;
+    // The ranks of eight ASCII bytes at once, as characterRanks() gives them: the 65 codes below
+    // "A" come first, then A-Z take the places of a-z, and the codes from "[" close up the 26
+    // places left free.
+    static quint64 asciiRanks(quint64 bytes) {
+        constexpr quint64 ones = 0x0101010101010101;
+        const quint64 fromA = ((bytes + 0x3f * ones) & highBits) >> 7;       // 0x41 and above
+        const quint64 fromBracket = ((bytes + 0x25 * ones) & highBits) >> 7; // 0x5b and above
+        return bytes + ones + 6 * fromA - 32 * fromBracket;
+    }
+    static constexpr quint64 highBits = 0x8080808080808080;
+
+    // Whether the text goes on after this piece, or ends inside it.
+    bool textGoesOn() const { return (second & 0xff) != 0; }
+    bool operator==(const Piece& other) const {
+        return first == other.first && second == other.second;
+    }
+    bool operator<(const Piece& other) const {
+        return first != other.first ? first < other.first : second < other.second;
     }
 };
 
-using KeyIterator = std::vector<SortKey>::iterator;
+// Lines whose texts are equal so far: a stretch of the order being built.
+struct Stretch {
+    qsizetype begin;
+    qsizetype end;
+};
 
-// Sorts keys whose texts are equal up to the offset by the next twelve characters, then each
-// run that is still equal by the twelve after them: every text is read a piece at a time,
-// once per piece, instead of again at each comparison.
-void sortFromOffset(KeyIterator first, KeyIterator last, qsizetype offset, const ListLines& lines) {
-    for (KeyIterator key = first; key != last; ++key)
-        key->read(lines.bytes(key->index), offset);
-    std::sort(first, last);
-    for (KeyIterator run = first; run != last;) {
-        const KeyIterator runEnd =
-            std::find_if(run, last, [&run](const SortKey& key) { return !key.sameText(*run); });
-        if (runEnd - run > 1 && run->continuesAfterKey())
-            sortFromOffset(run, runEnd, offset + SortKey::Characters, lines);
+struct LineAt {
+    Piece piece;
+    qsizetype index;
+    bool operator<(const LineAt& other) const {
+        return piece == other.piece ? index < other.index : piece < other.piece;
+    }
+    int rankAt(int character) const {
+        const quint64 word = character < 8 ? piece.first : piece.second;
+        return int((word >> (8 * (7 - character % 8))) & 0xff);
+    }
+};
+
+// How many characters every piece from first to last has in common with the first.
+int commonCharacters(const LineAt* first, const LineAt* last) {
+    quint64 firstWordsDiffer = 0;
+    quint64 secondWordsDiffer = 0;
+    for (const LineAt* line = first; line != last; ++line) {
+        firstWordsDiffer |= line->piece.first ^ first->piece.first;
+        secondWordsDiffer |= line->piece.second ^ first->piece.second;
+    }
+    if (firstWordsDiffer != 0)
+        return int(qCountLeadingZeroBits(firstWordsDiffer) / 8);
+    if (secondWordsDiffer != 0)
+        return 8 + int(qCountLeadingZeroBits(secondWordsDiffer) / 8);
+    return Piece::Characters;
+}
+
+// Lines in the order of their indexes sorted by their pieces, keeping that order among equal
+// pieces: into buckets by the first character where they differ, a short run by comparison.
+void sortByPieces(LineAt* first, LineAt* last, LineAt* spare) {
+    constexpr std::ptrdiff_t shortRun = 32;
+    if (last - first < shortRun) {
+        std::sort(first, last);
+        return;
+    }
+    const int character = commonCharacters(first, last);
+    if (character == Piece::Characters)
+        return; // equal pieces, already in order
+    std::array<std::ptrdiff_t, 257> starts{};
+    int lowest = 255;
+    int highest = 0;
+    for (const LineAt* line = first; line != last; ++line) {
+        const int rank = line->rankAt(character);
+        ++starts[std::size_t(rank) + 1];
+        lowest = std::min(lowest, rank);
+        highest = std::max(highest, rank);
+    }
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::array<std::ptrdiff_t, 257> next = starts;
+    for (const LineAt* line = first; line != last; ++line)
+        spare[next[std::size_t(line->rankAt(character))]++] = *line;
+    std::copy(spare, spare + (last - first), first);
+    // Rank 0: the texts that have ended are equal and already in order.
+    for (int rank = std::max(lowest, 1); rank <= highest; ++rank) {
+        const std::ptrdiff_t begin = starts[std::size_t(rank)];
+        const std::ptrdiff_t end = starts[std::size_t(rank) + 1];
+        if (end - begin > 1)
+            sortByPieces(first + begin, first + end, spare);
+    }
+}
+
+// Sorts a stretch by the pieces of its lines and returns the stretches that are still equal and
+// go on, to be told apart by the next piece. A stretch holds lines equal so far, which the
+// rounds before have left in the order of their indexes.
+void sortStretch(Stretch stretch, LineOrder& order, const LargeVector<Piece>& pieces,
+                 LargeVector<LineAt>& work, LargeVector<LineAt>& spare,
+                 std::vector<Stretch>& stillEqual) {
+    work.clear();
+    for (qsizetype at = stretch.begin; at < stretch.end; ++at)
+        work.push_back({pieces[std::size_t(order[std::size_t(at)])], order[std::size_t(at)]});
+    spare.resize(work.size());
+    sortByPieces(work.data(), work.data() + work.size(), spare.data());
+    for (std::size_t run = 0; run < work.size();) {
+        std::size_t runEnd = run + 1;
+        while (runEnd < work.size() && work[runEnd].piece == work[run].piece)
+            ++runEnd;
+        if (runEnd - run > 1 && work[run].piece.textGoesOn())
+            stillEqual.push_back(
+                {stretch.begin + qsizetype(run), stretch.begin + qsizetype(runEnd)});
         run = runEnd;
     }
+    for (std::size_t i = 0; i < work.size(); ++i)
+        order[std::size_t(stretch.begin) + i] = work[i].index;
 }
 } // namespace
 
@@ -90,14 +196,31 @@ qsizetype listInsertPosition(const QStringList& sorted, const QString& text) {
     return std::upper_bound(sorted.begin(), sorted.end(), text, listTextLess) - sorted.begin();
 }
 
-std::vector<qsizetype> listOrder(const ListLines& lines) {
-    std::vector<SortKey> keys(static_cast<std::size_t>(lines.size()));
-    for (qsizetype index = 0; index < lines.size(); ++index)
-        keys[std::size_t(index)].index = index;
-    sortFromOffset(keys.begin(), keys.end(), 0, lines);
-    std::vector<qsizetype> order;
-    order.reserve(keys.size());
-    for (const SortKey& key : keys)
-        order.push_back(key.index);
+// Sixteen characters at a time: first every line by its first sixteen, then only the lines still
+// equal to another by the next sixteen, and so on. Each round reads the pieces of the lines in the
+// order they lie in memory, so a hundred thousand lines are read as one stream, not at random.
+LineOrder listOrder(const ListLines& lines) {
+    LineOrder order(std::size_t(lines.size()));
+    std::iota(order.begin(), order.end(), 0);
+    LargeVector<Piece> pieces(order.size());
+    LargeVector<qsizetype> roundOfLine(order.size(), -1); // the last round that reads the line
+    std::vector<Stretch> stretches = {{0, lines.size()}};
+    LargeVector<LineAt> work;
+    LargeVector<LineAt> spare;
+    for (qsizetype round = 0; !stretches.empty(); ++round) {
+        for (const Stretch& stretch : stretches) {
+            for (qsizetype at = stretch.begin; at < stretch.end; ++at)
+                roundOfLine[std::size_t(order[std::size_t(at)])] = round;
+        }
+        const qsizetype offset = round * Piece::Characters;
+        for (qsizetype index = 0; index < lines.size(); ++index) {
+            if (roundOfLine[std::size_t(index)] == round)
+                pieces[std::size_t(index)] = Piece::of(lines.bytes(index), offset);
+        }
+        std::vector<Stretch> stillEqual;
+        for (const Stretch& stretch : stretches)
+            sortStretch(stretch, order, pieces, work, spare, stillEqual);
+        stretches = std::move(stillEqual);
+    }
     return order;
 }

@@ -134,9 +134,8 @@ void RawRecordFile::completePendingOverwrite() {
     NativeFile::removeDurably(intentPath_);
 }
 
-qint64 RawRecordFile::readRecords(qint64 index, qint64 maxRecords, QByteArray& block) {
-    block.resize(maxRecords * recordSize_);
-    const qint64 got = file_.readAt(index * recordSize_, block.data(), block.size());
+qint64 RawRecordFile::readRecords(qint64 index, qint64 maxRecords, char* into) {
+    const qint64 got = file_.readAt(index * recordSize_, into, maxRecords * recordSize_);
     const qint64 records = got / recordSize_;
     seenCount_ = std::max(seenCount_, index + records);
     return records;

@@ -31,8 +31,9 @@ public:
     bool atEnd() const;
 
     QByteArray readBytes(); // the record at position(), then advances
-    // Up to maxRecords whole records from index on, into block; the number read (0 at the end).
-    qint64 readRecords(qint64 index, qint64 maxRecords, QByteArray& block);
+    // Up to maxRecords whole records from index on, into room for that many; the number read
+    // (0 at the end).
+    qint64 readRecords(qint64 index, qint64 maxRecords, char* into);
     // Overwrites the record at position(), then advances. Only a record this handle has seen
     // (opening, count(), atEnd(), reads and appends look at the file's size) can be
     // overwritten, else StorageError::ReadWrite: at the end another copy may have appended

@@ -3,6 +3,7 @@
 #include "rules/ListOrder.h"
 #include "storage/TextCodec.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -58,8 +59,8 @@ private Q_SLOTS:
         QTest::newRow("numbers as text")
             << QStringList{QStringLiteral("Ric. n. 9"), QStringLiteral("Ric. n. 10")}
             << QStringList{QStringLiteral("Ric. n. 10"), QStringLiteral("Ric. n. 9")};
-        // The quick order looks at the first twelve characters first, then at the texts.
-        QTest::newRow("same first twelve characters")
+        // The quick order looks at the first sixteen characters first, then at the next ones.
+        QTest::newRow("same first sixteen characters")
             << QStringList{QStringLiteral("Rossi Mario  C.F. Z"),
                            QStringLiteral("Rossi Mario  C.F. A"), QStringLiteral("Rossi Mario "),
                            QStringLiteral("Rossi Mari")}
@@ -80,6 +81,27 @@ private Q_SLOTS:
         QCOMPARE(quick, sorted);
         sortListTexts(lines);
         QCOMPARE(lines, sorted);
+    }
+
+    // Every character of the code page, in texts that share long beginnings, so the quick
+    // order has to tell them apart far into the text and across ASCII and other characters.
+    void listOrderOfManyTextsIsTheTextOrder() {
+        const QString characters = fromWindows1252(QByteArray::fromHex(
+            "000120212e303941424d5a5b5e5f60616d7a7b7e7f80818a8c8d9fa0c0c8d9e0e8f9ff"));
+        const QStringList beginnings = {QString(), QStringLiteral("Rossi Mario"),
+                                        QStringLiteral("ROSSI MARIO                 C.F. ")};
+        QRandomGenerator random(20241210);
+        QStringList texts;
+        for (int i = 0; i < 4000; ++i) {
+            QString text = beginnings[int(random.bounded(beginnings.size()))];
+            for (int length = int(random.bounded(40)); length > 0; --length)
+                text += characters[int(random.bounded(characters.size()))];
+            texts.append(text);
+        }
+        const ListLines unsorted = block(texts);
+        const QStringList quick = unsorted.reordered(::listOrder(unsorted)).texts();
+        sortListTexts(texts);
+        QCOMPARE(quick, texts);
     }
 
     // Lines are kept in blocks of two megabytes: lines across a block's end and a line longer
