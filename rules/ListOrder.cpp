@@ -118,12 +118,25 @@ int commonCharacters(const LineAt* first, const LineAt* last) {
     return Piece::Characters;
 }
 
+// A short run in the order of its indexes sorted by the pieces; equal pieces keep that order.
+void insertionSort(LineAt* first, LineAt* last) {
+    for (LineAt* next = first + 1; next < last; ++next) {
+        if (!(next->piece < (next - 1)->piece))
+            continue;
+        const LineAt line = *next;
+        LineAt* hole = next;
+        for (; hole != first && line.piece < (hole - 1)->piece; --hole)
+            *hole = *(hole - 1);
+        *hole = line;
+    }
+}
+
 // Lines in the order of their indexes sorted by their pieces, keeping that order among equal
 // pieces: into buckets by the first character where they differ, a short run by comparison.
 void sortByPieces(LineAt* first, LineAt* last, LineAt* spare) {
     constexpr std::ptrdiff_t shortRun = 32;
     if (last - first < shortRun) {
-        std::sort(first, last);
+        insertionSort(first, last);
         return;
     }
     const int character = commonCharacters(first, last);
@@ -152,29 +165,26 @@ void sortByPieces(LineAt* first, LineAt* last, LineAt* spare) {
     }
 }
 
-// Sorts a stretch by the pieces of its lines and returns the stretches that are still equal and
+// Sorts a stretch by the pieces of its lines and keeps the stretches that are still equal and
 // go on, to be told apart by the next piece. A stretch holds lines equal so far, which the
 // rounds before have left in the order of their indexes.
-void sortStretch(Stretch stretch, LineOrder& order, const LargeVector<Piece>& pieces,
-                 LargeVector<LineAt>& work, LargeVector<LineAt>& spare,
-                 std::vector<Stretch>& stillEqual) {
-    work.clear();
-    for (qsizetype at = stretch.begin; at < stretch.end; ++at)
-        work.push_back({pieces[std::size_t(order[std::size_t(at)])], order[std::size_t(at)]});
-    spare.resize(work.size());
-    sortByPieces(work.data(), work.data() + work.size(), spare.data());
-    for (std::size_t run = 0; run < work.size();) {
-        std::size_t runEnd = run + 1;
-        while (runEnd < work.size() && work[runEnd].piece == work[run].piece)
+void sortStretch(Stretch stretch, LineAt* sorted, LineAt* spare, std::vector<Stretch>& stillEqual) {
+    sortByPieces(sorted + stretch.begin, sorted + stretch.end, spare + stretch.begin);
+    for (qsizetype run = stretch.begin; run < stretch.end;) {
+        qsizetype runEnd = run + 1;
+        while (runEnd < stretch.end && sorted[runEnd].piece == sorted[run].piece)
             ++runEnd;
-        if (runEnd - run > 1 && work[run].piece.textGoesOn())
-            stillEqual.push_back(
-                {stretch.begin + qsizetype(run), stretch.begin + qsizetype(runEnd)});
+        if (runEnd - run > 1 && sorted[run].piece.textGoesOn())
+            stillEqual.push_back({run, runEnd});
         run = runEnd;
     }
-    for (std::size_t i = 0; i < work.size(); ++i)
-        order[std::size_t(stretch.begin) + i] = work[i].index;
 }
+
+// Where a line stands in the order being built, for the round that reads its next piece.
+struct LineSlot {
+    qsizetype round = 0;
+    qsizetype at = 0;
+};
 } // namespace
 
 bool listTextLess(const QString& a, const QString& b) {
@@ -200,27 +210,29 @@ qsizetype listInsertPosition(const QStringList& sorted, const QString& text) {
 // equal to another by the next sixteen, and so on. Each round reads the pieces of the lines in the
 // order they lie in memory, so a hundred thousand lines are read as one stream, not at random.
 LineOrder listOrder(const ListLines& lines) {
-    LineOrder order(std::size_t(lines.size()));
-    std::iota(order.begin(), order.end(), 0);
-    LargeVector<Piece> pieces(order.size());
-    LargeVector<qsizetype> roundOfLine(order.size(), -1); // the last round that reads the line
-    std::vector<Stretch> stretches = {{0, lines.size()}};
-    LargeVector<LineAt> work;
-    LargeVector<LineAt> spare;
+    const qsizetype count = lines.size();
+    LargeVector<LineAt> sorted(static_cast<std::size_t>(count)); // in the order found so far
+    LargeVector<LineAt> spare(sorted.size());
+    LargeVector<LineSlot> slots(sorted.size());
+    std::vector<Stretch> stretches = {{0, count}};
     for (qsizetype round = 0; !stretches.empty(); ++round) {
         for (const Stretch& stretch : stretches) {
             for (qsizetype at = stretch.begin; at < stretch.end; ++at)
-                roundOfLine[std::size_t(order[std::size_t(at)])] = round;
+                slots[std::size_t(round == 0 ? at : sorted[std::size_t(at)].index)] = {round, at};
         }
         const qsizetype offset = round * Piece::Characters;
-        for (qsizetype index = 0; index < lines.size(); ++index) {
-            if (roundOfLine[std::size_t(index)] == round)
-                pieces[std::size_t(index)] = Piece::of(lines.bytes(index), offset);
+        for (qsizetype index = 0; index < count; ++index) {
+            const LineSlot& slot = slots[std::size_t(index)];
+            if (slot.round == round)
+                sorted[std::size_t(slot.at)] = {Piece::of(lines.bytes(index), offset), index};
         }
         std::vector<Stretch> stillEqual;
         for (const Stretch& stretch : stretches)
-            sortStretch(stretch, order, pieces, work, spare, stillEqual);
+            sortStretch(stretch, sorted.data(), spare.data(), stillEqual);
         stretches = std::move(stillEqual);
     }
+    LineOrder order(sorted.size());
+    for (std::size_t at = 0; at < sorted.size(); ++at)
+        order[at] = sorted[at].index;
     return order;
 }
