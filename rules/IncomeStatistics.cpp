@@ -175,6 +175,13 @@ std::optional<double> totalValue(QStringView text) {
     return readNumber(text.toString());
 }
 
+std::optional<double> totalValue(QByteArrayView stored) {
+    const QByteArrayView total = trimmedBytes(stored);
+    if (const std::optional<qint64> cents = plainCents(total))
+        return double(*cents) / 100.0;
+    return totalValue(QStringView(fromWindows1252(total)));
+}
+
 std::optional<CalendarDate> calendarDate(QStringView text) {
     return exactDate(withoutBlanks(text));
 }

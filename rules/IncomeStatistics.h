@@ -58,6 +58,9 @@ MonthlyIncome monthlyIncomeOfFile(const QString& path, const QString& year);
 // A receipt's total as the number reader reads it (decimal comma), without its regular
 // expression for the editor's own form (digits, a comma, two decimals).
 std::optional<double> totalValue(QStringView text);
+// The same for the stored Windows-1252 bytes of a total field; the editor's form is read in
+// place, without decoding.
+std::optional<double> totalValue(QByteArrayView stored);
 
 // The day, month and year of a date "dd/mm/yyyy" that exists in the calendar.
 struct CalendarDate {

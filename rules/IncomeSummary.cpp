@@ -165,7 +165,7 @@ IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilte
                 ++summary.skippedRecords;
             } else if (day >= first && day <= last) {
                 if (const std::optional<double> value =
-                        totalValue(ShortField<15>(record, ReceiptFields::Totale).text())) {
+                        totalValue(storedBytes(record, ReceiptFields::Totale))) {
                     writeReceiptLine(summary.entries, record, PayerLabel::Pagatore);
                     summary.entries.endLine(position);
                     total.add(*value);

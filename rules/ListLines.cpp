@@ -32,9 +32,7 @@ void ListLines::append(const QString& line, qint64 position) {
     endLine(position);
 }
 
-char* ListLines::roomFor(qsizetype bytes) {
-    if (!blocks_.empty() && used_ + bytes <= blockSize_)
-        return blocks_.back().get() + used_;
+char* ListLines::roomInNewBlock(qsizetype bytes) {
     // A new block, with the part of the line already written.
     const qsizetype written = used_ - lineStart_;
     const qsizetype needed = 2 * (written + bytes);
@@ -48,19 +46,6 @@ char* ListLines::roomFor(qsizetype bytes) {
     used_ = written;
     lineStart_ = 0;
     return blocks_.back().get() + used_;
-}
-
-void ListLines::write(QByteArrayView encoded) {
-    std::copy_n(encoded.data(), encoded.size(), roomFor(encoded.size()));
-    used_ += encoded.size();
-}
-
-void ListLines::writePadded(QByteArrayView encoded, qsizetype width) {
-    const qsizetype shown = std::min(width, encoded.size());
-    char* out = roomFor(width);
-    std::copy_n(encoded.data(), shown, out);
-    std::fill_n(out + shown, width - shown, ' ');
-    used_ += width;
 }
 
 void ListLines::endLine(qint64 position) {

@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string_view>
@@ -40,12 +42,22 @@ public:
     void append(const ListEntry& entry) { append(entry.line, entry.position); }
 
     // A line written piece by piece, then ended with its record's position.
-    void write(QByteArrayView encoded);
+    // Inline, as a scan writes every column of a hundred thousand lines through them.
+    void write(QByteArrayView encoded) {
+        std::memcpy(roomFor(encoded.size()), encoded.data(), std::size_t(encoded.size()));
+        used_ += encoded.size();
+    }
     void write(std::string_view encoded) {
         write(QByteArrayView(encoded.data(), qsizetype(encoded.size())));
     }
     // The bytes cut or filled with blanks to exactly width characters.
-    void writePadded(QByteArrayView encoded, qsizetype width);
+    void writePadded(QByteArrayView encoded, qsizetype width) {
+        const qsizetype shown = std::min(width, encoded.size());
+        char* out = roomFor(width);
+        std::memcpy(out, encoded.data(), std::size_t(shown));
+        std::memset(out + shown, ' ', std::size_t(width - shown));
+        used_ += width;
+    }
     void endLine(qint64 position);
     // The line being written is dropped.
     void dropLine();
@@ -91,7 +103,11 @@ private:
         quint32 length;
     };
     // Where the next bytes go, with room for them after the line being written.
-    char* roomFor(qsizetype bytes);
+    char* roomFor(qsizetype bytes) {
+        return blockSize_ > 0 && used_ + bytes <= blockSize_ ? blocks_.back().get() + used_
+                                                             : roomInNewBlock(bytes);
+    }
+    char* roomInNewBlock(qsizetype bytes);
 
     // Of two megabytes each, or more for a long line; shared by copies, which only read them.
     std::vector<std::shared_ptr<char[]>> blocks_;

@@ -26,7 +26,7 @@ constexpr std::array<FieldSpec, searchedFieldCount> searchedFields = {
 // A date that is a date and a total that is a number, or the record is skipped.
 bool validDateAndTotal(QByteArrayView record) {
     return calendarDate(storedBytes(record, ReceiptFields::Data)) &&
-           totalValue(ShortField<15>(record, ReceiptFields::Totale).text());
+           totalValue(storedBytes(record, ReceiptFields::Totale));
 }
 
 ReceiptListScan scanReceipts(const QString& path, PayerLabel label,

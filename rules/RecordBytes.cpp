@@ -20,20 +20,6 @@ bool containsFolded(QByteArrayView text, const QByteArray& foldedKey) {
 }
 } // namespace
 
-QByteArrayView storedBytes(QByteArrayView record, FieldSpec field) {
-    const int length =
-        std::min(int(static_cast<unsigned char>(record[field.offset])), field.capacity);
-    return record.sliced(field.offset + 1, length);
-}
-
-QByteArrayView trimmedBytes(QByteArrayView bytes) {
-    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.front()) <= 32)
-        bytes = bytes.sliced(1);
-    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) <= 32)
-        bytes.chop(1);
-    return bytes;
-}
-
 const std::array<char16_t, 256>& windows1252Characters() {
     static const std::array<char16_t, 256> characters = [] {
         QByteArray bytes(256, Qt::Uninitialized);

@@ -5,6 +5,7 @@
 #include "storage/RecordFile.h"
 #include "storage/RecordLayouts.h"
 #include "storage/RecordScan.h"
+#include "storage/TextCodec.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -129,6 +130,14 @@ private Q_SLOTS:
         for (const QString& text : {QStringLiteral(",50"), QStringLiteral("1,5"),
                                     QStringLiteral("12,345"), QStringLiteral("1234567890123,45")})
             QCOMPARE(totalValue(text), readNumber(text));
+        // Read from a record's bytes, every form gives what the text gives.
+        for (const QString& text :
+             {QStringLiteral(" 25,00 "), QStringLiteral("7"), QStringLiteral("-2,00"),
+              QStringLiteral("1,5E2"), QStringLiteral("€ 3"), QStringLiteral(""),
+              QStringLiteral("12,345")}) {
+            const QByteArray stored = toWindows1252(text);
+            QCOMPARE(totalValue(QByteArrayView(stored)), totalValue(QStringView(text)));
+        }
     }
 
     void receiptsOfAnotherYearAreLeftOut() {
