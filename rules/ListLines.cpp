@@ -4,7 +4,7 @@
 #include "storage/TextCodec.h"
 
 namespace {
-constexpr qsizetype blockBytes = 2 * 1024 * 1024;
+constexpr qsizetype blockBytes = 2 * 1024 * 1024; // one huge page
 } // namespace
 
 // A copy shares the blocks of the ended lines, which never change, and writes its own lines
