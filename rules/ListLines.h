@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string_view>
@@ -44,7 +43,7 @@ public:
     // A line written piece by piece, then ended with its record's position.
     // Inline, as a scan writes every column of a hundred thousand lines through them.
     void write(QByteArrayView encoded) {
-        std::memcpy(roomFor(encoded.size()), encoded.data(), std::size_t(encoded.size()));
+        std::copy_n(encoded.data(), encoded.size(), roomFor(encoded.size()));
         used_ += encoded.size();
     }
     void write(std::string_view encoded) {
@@ -54,8 +53,8 @@ public:
     void writePadded(QByteArrayView encoded, qsizetype width) {
         const qsizetype shown = std::min(width, encoded.size());
         char* out = roomFor(width);
-        std::memcpy(out, encoded.data(), std::size_t(shown));
-        std::memset(out + shown, ' ', std::size_t(width - shown));
+        std::copy_n(encoded.data(), shown, out);
+        std::fill_n(out + shown, width - shown, ' ');
         used_ += width;
     }
     void endLine(qint64 position);
