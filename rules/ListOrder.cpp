@@ -94,9 +94,6 @@ struct Stretch {
 struct LineAt {
     Piece piece;
     qsizetype index;
-    bool operator<(const LineAt& other) const {
-        return piece == other.piece ? index < other.index : piece < other.piece;
-    }
     int rankAt(int character) const {
         const quint64 word = character < 8 ? piece.first : piece.second;
         return int((word >> (8 * (7 - character % 8))) & 0xff);
