@@ -34,6 +34,7 @@ ReceiptListScan scanReceipts(const QString& path, PayerLabel label,
                              const ScanProgress& progress) {
     ReceiptListScan scan;
     const qint64 records = QFileInfo(path).size() / ReceiptRecord::Size;
+    scan.entries.reserve(records);
     try {
         scanRecords(path, ReceiptRecord::Size, [&](QByteArrayView record, qint64 position) {
             if (listed(record)) {

@@ -8,9 +8,10 @@
 
 // Memory for large working arrays: the lines of a list of a hundred thousand records and the
 // arrays that sort them. Fresh memory costs a page fault every 4 KB on first writing, which on
-// some machines costs more than reading the whole archive; on Linux an allocation of a megabyte
-// or more therefore asks for huge pages of 2 MB. Everywhere else, and for small allocations,
-// this is the ordinary heap.
+// some machines costs more than reading the whole archive; on Linux an allocation of 256 KB or
+// more is therefore mapped in huge pages of 2 MB, and what the last lists freed is kept, up to
+// a limit, for the next ones. Everywhere else, and for small allocations, this is the ordinary
+// heap.
 
 // size bytes, not zeroed.
 void* allocateLarge(std::size_t size);

@@ -29,6 +29,7 @@ private Q_SLOTS:
     void programFileFollowsProgramFolder();
     void archivePaths_data();
     void archivePaths();
+    void largeMemoryInUseIsNeverHandedOutTwice();
 
     // record files (tst_recordfile.cpp)
     void openOrCreateMakesEmptyFile();
