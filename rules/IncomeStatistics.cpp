@@ -6,9 +6,9 @@
 #include "storage/RecordScan.h"
 #include "storage/TextCodec.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -32,6 +32,17 @@ template <class Text> int digitsValue(Text text, qsizetype from, qsizetype count
     return value;
 }
 
+// As the calendar has it: no year 0, and 29 February only in leap years. Plain arithmetic, as
+// every record of a scan is checked.
+bool isCalendarDay(CalendarDate date) {
+    constexpr std::array<int, 12> monthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (date.year == 0 || date.month < 1 || date.month > 12 || date.day < 1)
+        return false;
+    const bool leapYear = date.year % 4 == 0 && (date.year % 100 != 0 || date.year % 400 == 0);
+    const int days = monthDays[std::size_t(date.month - 1)] + (date.month == 2 && leapYear ? 1 : 0);
+    return date.day <= days;
+}
+
 template <class Text> std::optional<CalendarDate> exactDate(Text text) {
     if (text.size() != 10 || code(text[2]) != u'/' || code(text[5]) != u'/')
         return std::nullopt;
@@ -41,7 +52,7 @@ template <class Text> std::optional<CalendarDate> exactDate(Text text) {
     }
     const CalendarDate date{digitsValue(text, 0, 2), digitsValue(text, 3, 2),
                             digitsValue(text, 6, 4)};
-    if (!QDate::isValid(date.year, date.month, date.day))
+    if (!isCalendarDay(date))
         return std::nullopt;
     return date;
 }

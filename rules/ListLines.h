@@ -41,22 +41,45 @@ public:
     void append(const ListEntry& entry) { append(entry.line, entry.position); }
 
     // A line written piece by piece, then ended with its record's position.
-    // Inline, as a scan writes every column of a hundred thousand lines through them.
-    void write(QByteArrayView encoded) {
-        std::copy_n(encoded.data(), encoded.size(), roomFor(encoded.size()));
-        used_ += encoded.size();
-    }
+    void write(QByteArrayView encoded) { Writer(*this, encoded.size()).write(encoded); }
     void write(std::string_view encoded) {
-        write(QByteArrayView(encoded.data(), qsizetype(encoded.size())));
+        Writer(*this, qsizetype(encoded.size())).write(encoded);
     }
     // The bytes cut or filled with blanks to exactly width characters.
     void writePadded(QByteArrayView encoded, qsizetype width) {
-        const qsizetype shown = std::min(width, encoded.size());
-        char* out = roomFor(width);
-        std::copy_n(encoded.data(), shown, out);
-        std::fill_n(out + shown, width - shown, ' ');
-        used_ += width;
+        Writer(*this, width).writePadded(encoded, width);
     }
+
+    // Writes the columns of the line being written through a pointer, into room asked for once,
+    // for the most bytes they can take: a scan writes every column of a hundred thousand lines
+    // through it. What was written belongs to the line when the writer goes.
+    class Writer {
+    public:
+        Writer(ListLines& lines, qsizetype most)
+            : lines_(lines), out_(lines.roomFor(most)), end_(out_ + most) {}
+        Writer(const Writer&) = delete;
+        Writer& operator=(const Writer&) = delete;
+        ~Writer() { lines_.used_ = out_ - lines_.blocks_.back().get(); }
+
+        void write(QByteArrayView encoded) {
+            Q_ASSERT(encoded.size() <= end_ - out_);
+            out_ = std::copy_n(encoded.data(), encoded.size(), out_);
+        }
+        void write(std::string_view encoded) {
+            write(QByteArrayView(encoded.data(), qsizetype(encoded.size())));
+        }
+        void writePadded(QByteArrayView encoded, qsizetype width) {
+            Q_ASSERT(width <= end_ - out_);
+            const qsizetype shown = std::min(width, encoded.size());
+            out_ = std::fill_n(std::copy_n(encoded.data(), shown, out_), width - shown, ' ');
+        }
+
+    private:
+        ListLines& lines_;
+        char* out_;
+        const char* end_;
+    };
+
     void endLine(qint64 position);
     // The line being written is dropped.
     void dropLine();

@@ -19,15 +19,24 @@ constexpr qint64 progressStep = 4096;
 // many thousand members opens about as fast as the archive is read.
 void writeMemberLine(ListLines& lines, QByteArrayView record) {
     using namespace std::string_view_literals;
-    lines.writePadded(trimmedField(record, MemberFields::Dipendente), 30);
-    lines.write("  C.F. "sv);
-    lines.writePadded(trimmedField(record, MemberFields::CodFisc), 16);
-    lines.write("  Scad. "sv);
-    lines.writePadded(trimmedField(record, MemberFields::DataSca), 10);
-    lines.write("  Tel. "sv);
-    lines.writePadded(trimmedField(record, MemberFields::Recapito), 15);
-    lines.write(" Note: "sv);
-    lines.write(trimmedField(record, MemberFields::Note));
+    constexpr std::string_view taxCode = "  C.F. "sv;
+    constexpr std::string_view expiry = "  Scad. "sv;
+    constexpr std::string_view telephone = "  Tel. "sv;
+    constexpr std::string_view notes = " Note: "sv;
+    constexpr qsizetype columns =
+        qsizetype(taxCode.size() + expiry.size() + telephone.size() + notes.size()) + 30 + 16 + 10 +
+        15;
+    const QByteArrayView notesBytes = trimmedField(record, MemberFields::Note);
+    ListLines::Writer line(lines, columns + notesBytes.size());
+    line.writePadded(trimmedField(record, MemberFields::Dipendente), 30);
+    line.write(taxCode);
+    line.writePadded(trimmedField(record, MemberFields::CodFisc), 16);
+    line.write(expiry);
+    line.writePadded(trimmedField(record, MemberFields::DataSca), 10);
+    line.write(telephone);
+    line.writePadded(trimmedField(record, MemberFields::Recapito), 15);
+    line.write(notes);
+    line.write(notesBytes);
 }
 
 void listLine(ListLines& lines, QByteArrayView record, qint64 position) {

@@ -83,16 +83,27 @@ bool isUnsettled(QByteArrayView record) {
 
 void writeReceiptLine(ListLines& lines, QByteArrayView record, PayerLabel label) {
     using namespace std::string_view_literals;
-    lines.write("Ric. n. "sv);
-    lines.writePadded(trimmedField(record, ReceiptFields::NumRic), 14);
-    lines.write("  Data: "sv);
-    lines.writePadded(trimmedField(record, ReceiptFields::Data), 10);
-    lines.write(label == PayerLabel::Cliente ? "  Cliente: "sv : "  Pagatore: "sv);
-    lines.writePadded(trimmedField(record, ReceiptFields::CliRigo(0)), 30);
-    lines.write("  Servizio: "sv);
-    lines.writePadded(trimmedField(record, ReceiptFields::Descrizione(0)), 38);
-    lines.write("  Totale: \x80 "sv); // the euro sign
-    lines.write(trimmedField(record, ReceiptFields::Totale));
+    constexpr std::string_view number = "Ric. n. "sv;
+    constexpr std::string_view date = "  Data: "sv;
+    constexpr std::string_view client = "  Cliente: "sv;
+    constexpr std::string_view payer = "  Pagatore: "sv;
+    constexpr std::string_view item = "  Servizio: "sv;
+    constexpr std::string_view total = "  Totale: \x80 "sv; // the euro sign
+    constexpr qsizetype columns =
+        qsizetype(number.size() + date.size() + payer.size() + item.size() + total.size()) + 14 +
+        10 + 30 + 38;
+    const QByteArrayView totalBytes = trimmedField(record, ReceiptFields::Totale);
+    ListLines::Writer line(lines, columns + totalBytes.size());
+    line.write(number);
+    line.writePadded(trimmedField(record, ReceiptFields::NumRic), 14);
+    line.write(date);
+    line.writePadded(trimmedField(record, ReceiptFields::Data), 10);
+    line.write(label == PayerLabel::Cliente ? client : payer);
+    line.writePadded(trimmedField(record, ReceiptFields::CliRigo(0)), 30);
+    line.write(item);
+    line.writePadded(trimmedField(record, ReceiptFields::Descrizione(0)), 38);
+    line.write(total);
+    line.write(totalBytes);
 }
 
 QString receiptLineOf(QByteArrayView record, PayerLabel label) {

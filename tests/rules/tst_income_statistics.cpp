@@ -204,6 +204,22 @@ private Q_SLOTS:
         }
     }
 
+    // Every day number of every month, in common and leap years and at the calendar's ends.
+    void calendarDatesFollowTheCalendar() {
+        for (int year : {0, 1, 1900, 2000, 2023, 2024, 2100, 2400, 9999}) {
+            for (int month = 0; month <= 13; ++month) {
+                for (int day = 0; day <= 32; ++day) {
+                    const QString text = QStringLiteral("%1/%2/%3")
+                                             .arg(day, 2, 10, QLatin1Char('0'))
+                                             .arg(month, 2, 10, QLatin1Char('0'))
+                                             .arg(year, 4, 10, QLatin1Char('0'));
+                    QVERIFY2(calendarDate(text).has_value() == dateFromText(text).isValid(),
+                             qPrintable(text));
+                }
+            }
+        }
+    }
+
     // Records are read straight from their bytes where they hold the editor's forms, else
     // decoded: either way as the texts of their fields are read.
     void recordsReadAsTheirTexts_data() {
