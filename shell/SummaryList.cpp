@@ -24,9 +24,25 @@ SummaryListModel::SummaryListModel(Order order, QObject* parent)
     : QAbstractListModel(parent), order_(order) {}
 
 void SummaryListModel::setLines(ListLines lines) {
+    // Below this the sort takes less than starting a thread.
+    constexpr qsizetype sortedAsideFrom = 5000;
     beginResetModel();
-    lines_ = order_ == Order::Sorted ? lines.reordered(listOrder(lines)) : std::move(lines);
+    if (pendingOrder_.valid())
+        pendingOrder_.wait(); // the lines it reads are about to go
+    pendingOrder_ = {};
+    lines_ = std::move(lines);
+    if (order_ == Order::Sorted && lines_.size() < sortedAsideFrom)
+        lines_ = lines_.reordered(listOrder(lines_));
+    else if (order_ == Order::Sorted)
+        pendingOrder_ =
+            std::async(std::launch::async, [&lines = lines_] { return listOrder(lines); });
     endResetModel();
+}
+
+const ListLines& SummaryListModel::shown() const {
+    if (pendingOrder_.valid())
+        lines_ = lines_.reordered(pendingOrder_.get());
+    return lines_;
 }
 
 void SummaryListModel::clear() {
@@ -42,7 +58,7 @@ QVariant SummaryListModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return lines_.text(index.row());
+        return shown().text(index.row());
     case Qt::SizeHintRole:
         return QSize(lineWidth, QFontMetrics(Fonts::listLine()).height() + 2);
     default:

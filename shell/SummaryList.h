@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
+#include <future>
 #include <vector>
 
 class QLabel;
@@ -21,16 +22,21 @@ public:
 
     void setLines(ListLines lines);
     void clear();
-    const ListLines& listLines() const { return lines_; }
-    QStringList lines() const { return lines_.texts(); } // every line decoded
-    ListEntry entry(int row) const { return lines_[row]; }
+    const ListLines& listLines() const { return shown(); }
+    QStringList lines() const { return shown().texts(); } // every line decoded
+    ListEntry entry(int row) const { return shown()[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    // The lines in the order shown. A long list is sorted on another thread while its window is
+    // laid out and painted, and waited for when a line is first needed.
+    const ListLines& shown() const;
+
     Order order_;
-    ListLines lines_;
+    mutable ListLines lines_;
+    mutable std::future<LineOrder> pendingOrder_; // of lines_, which it reads until ready
 };
 
 // What a summary list screen shows and does; the screens differ only in their records, lines,

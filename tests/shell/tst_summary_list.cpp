@@ -1,3 +1,4 @@
+#include "rules/ListOrder.h"
 #include "shell/SummaryList.h"
 #include "tests/shell/ShellTests.h"
 #include "tests/support/ScreenTest.h"
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 namespace {
@@ -129,6 +131,32 @@ private Q_SLOTS:
             list.reject();
         });
         QCOMPARE(capturedPrintoutsForTests().size(), 1);
+    }
+
+    // A long list is sorted while its window is shown: each line still comes with its own
+    // record, and a list replaced or closed before its order is ready leaves nothing behind.
+    void longListSortedWhileShown() {
+        QRandomGenerator random(20261211);
+        QStringList texts;
+        ListLines lines;
+        for (int i = 0; i < 20000; ++i) {
+            texts.append(QStringLiteral("Socio %1").arg(random.bounded(30000)));
+            lines.append(texts.last(), i + 1);
+        }
+        SummaryListModel model(SummaryListModel::Order::Sorted);
+        model.setLines(lines);
+        model.setLines(lines);
+        QCOMPARE(model.rowCount(), texts.size());
+        QStringList sorted = texts;
+        sortListTexts(sorted);
+        QCOMPARE(model.lines(), sorted);
+        for (int row = 0; row < model.rowCount(); row += 997) {
+            const ListEntry entry = model.entry(row);
+            QCOMPARE(entry.line, texts[int(entry.position) - 1]);
+        }
+        model.setLines(lines);
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
     }
 };
 
