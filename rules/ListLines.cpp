@@ -10,7 +10,8 @@ constexpr qsizetype blockBytes = 2 * 1024 * 1024; // one huge page
 // A copy shares the blocks of the ended lines, which never change, and writes its own lines
 // into blocks of its own.
 ListLines::ListLines(const ListLines& other)
-    : blocks_(other.blocks_), spans_(other.spans_), positions_(other.positions_) {
+    : blocks_(other.blocks_), spans_(other.spans_), positions_(other.positions_),
+      order_(other.order_) {
     if (other.used_ > other.lineStart_)
         write(QByteArrayView(other.blocks_.back().get() + other.lineStart_,
                              other.used_ - other.lineStart_));
@@ -54,6 +55,8 @@ void ListLines::endLine(qint64 position) {
     spans_.push_back(
         {quint32(blocks_.size() - 1), quint32(lineStart_), quint32(used_ - lineStart_)});
     positions_.push_back(position);
+    if (!order_.empty())
+        order_.push_back(qsizetype(spans_.size()) - 1);
     lineStart_ = used_;
 }
 
@@ -62,7 +65,7 @@ void ListLines::dropLine() {
 }
 
 QByteArrayView ListLines::bytes(qsizetype index) const {
-    const Span& span = spans_[std::size_t(index)];
+    const Span& span = spans_[written(index)];
     return QByteArrayView(blocks_[span.block].get() + span.start, span.length);
 }
 
@@ -84,15 +87,18 @@ QStringList ListLines::texts() const {
     return lines;
 }
 
-ListLines ListLines::reordered(const LineOrder& order) const {
-    ListLines lines;
-    lines.blocks_ = blocks_;
-    lines.reserve(qsizetype(order.size()));
-    for (qsizetype index : order) {
-        lines.spans_.push_back(spans_[std::size_t(index)]);
-        lines.positions_.push_back(positions_[std::size_t(index)]);
+ListLines ListLines::reordered(LineOrder order) const& {
+    return ListLines(*this).reordered(std::move(order));
+}
+
+ListLines ListLines::reordered(LineOrder order) && {
+    Q_ASSERT(qsizetype(order.size()) == size());
+    if (!order_.empty()) {
+        for (qsizetype& index : order)
+            index = order_[std::size_t(index)];
     }
-    return lines;
+    order_ = std::move(order);
+    return std::move(*this);
 }
 
 QString paddedColumn(const QString& text, int width) {

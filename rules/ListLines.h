@@ -88,12 +88,16 @@ public:
     bool empty() const { return spans_.empty(); }
     QByteArrayView bytes(qsizetype index) const;
     QString text(qsizetype index) const;
-    qint64 position(qsizetype index) const { return positions_[std::size_t(index)]; }
+    qint64 position(qsizetype index) const { return positions_[written(index)]; }
     ListEntry operator[](qsizetype index) const { return {text(index), position(index)}; }
     QStringList texts() const;
 
-    // The same lines in another order, sharing their bytes: order holds indexes of this list.
-    ListLines reordered(const LineOrder& order) const;
+    // The same lines in another order, sharing their bytes: order holds each index of this list
+    // once.
+    // Only the order is kept, not the lines gathered into it: a list of a hundred thousand
+    // lines is ready in its order at once.
+    ListLines reordered(LineOrder order) const&;
+    ListLines reordered(LineOrder order) &&;
 
     class const_iterator {
     public:
@@ -130,14 +134,19 @@ private:
                                                              : roomInNewBlock(bytes);
     }
     char* roomInNewBlock(qsizetype bytes);
+    // Where the line shown at index was written.
+    std::size_t written(qsizetype index) const {
+        return std::size_t(order_.empty() ? index : order_[std::size_t(index)]);
+    }
 
     // Of two megabytes each, or more for a long line; shared by copies, which only read them.
     std::vector<std::shared_ptr<char[]>> blocks_;
-    qsizetype blockSize_ = 0; // the room in the last block this list writes into, else 0
-    qsizetype used_ = 0;      // of that room
-    qsizetype lineStart_ = 0; // of the line being written
-    LargeVector<Span> spans_;
-    LargeVector<qint64> positions_;
+    qsizetype blockSize_ = 0;       // the room in the last block this list writes into, else 0
+    qsizetype used_ = 0;            // of that room
+    qsizetype lineStart_ = 0;       // of the line being written
+    LargeVector<Span> spans_;       // in the order written
+    LargeVector<qint64> positions_; // in the order written
+    LineOrder order_;               // the lines in the order shown, when not the order written
 };
 
 // The text trimmed, filled with blanks and cut to exactly width characters.

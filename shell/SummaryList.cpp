@@ -32,7 +32,7 @@ void SummaryListModel::setLines(ListLines lines) {
     pendingOrder_ = {};
     lines_ = std::move(lines);
     if (order_ == Order::Sorted && lines_.size() < sortedAsideFrom)
-        lines_ = lines_.reordered(listOrder(lines_));
+        lines_ = std::move(lines_).reordered(listOrder(lines_));
     else if (order_ == Order::Sorted)
         pendingOrder_ =
             std::async(std::launch::async, [&lines = lines_] { return listOrder(lines); });
@@ -41,7 +41,7 @@ void SummaryListModel::setLines(ListLines lines) {
 
 const ListLines& SummaryListModel::shown() const {
     if (pendingOrder_.valid())
-        lines_ = lines_.reordered(pendingOrder_.get());
+        lines_ = std::move(lines_).reordered(pendingOrder_.get());
     return lines_;
 }
 

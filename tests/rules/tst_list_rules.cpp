@@ -133,6 +133,25 @@ private Q_SLOTS:
         QCOMPARE(copy.size(), lines.size());
     }
 
+    // A list in another order keeps each line with its position, also when ordered again or
+    // when lines are added afterwards.
+    void reorderedLinesKeepTheirPositions() {
+        ListLines written;
+        for (const char* text : {"A", "B", "C", "D"})
+            written.append(QString::fromLatin1(text), written.size() + 1);
+        const ListLines once = written.reordered({3, 1, 0, 2});
+        QCOMPARE(once.texts(), (QStringList{QStringLiteral("D"), QStringLiteral("B"),
+                                            QStringLiteral("A"), QStringLiteral("C")}));
+        ListLines twice = once.reordered({1, 0, 3, 2});
+        twice.append(QStringLiteral("E"), 5);
+        QCOMPARE(twice.texts(),
+                 (QStringList{QStringLiteral("B"), QStringLiteral("D"), QStringLiteral("C"),
+                              QStringLiteral("A"), QStringLiteral("E")}));
+        for (qsizetype row = 0; row < twice.size(); ++row)
+            QCOMPARE(twice.position(row), qint64(twice.text(row)[0].unicode() - u'A' + 1));
+        QCOMPARE(written.texts().join(QString()), QStringLiteral("ABCD"));
+    }
+
     // Bianchi, Rossi Anna, Rossi Bruno, Verdi: "rossi" steps through both and comes back.
     void findWorkedCase() {
         const ListLines lines = block({QStringLiteral("Bianchi"), QStringLiteral("Rossi Anna"),
