@@ -13,15 +13,38 @@
 #include <QListView>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QThreadPool>
 #include <algorithm>
+#include <exception>
+#include <memory>
 
 namespace {
 // Long lines scroll into view.
 constexpr int lineWidth = 1600;
+
+// The order of the lines, found by a thread of the program's pool, which stays for the next
+// list: no thread is started for each list.
+std::future<LineOrder> orderAside(const ListLines& lines) {
+    auto promise = std::make_shared<std::promise<LineOrder>>();
+    std::future<LineOrder> order = promise->get_future();
+    QThreadPool::globalInstance()->start([promise, &lines] {
+        try {
+            promise->set_value(listOrder(lines));
+        } catch (...) {
+            promise->set_exception(std::current_exception());
+        }
+    });
+    return order;
+}
 } // namespace
 
 SummaryListModel::SummaryListModel(Order order, QObject* parent)
     : QAbstractListModel(parent), order_(order) {}
+
+SummaryListModel::~SummaryListModel() {
+    if (pendingOrder_.valid())
+        pendingOrder_.wait(); // it reads the lines about to go
+}
 
 void SummaryListModel::setLines(ListLines lines) {
     // Below this the sort takes less than starting a thread.
@@ -34,8 +57,7 @@ void SummaryListModel::setLines(ListLines lines) {
     if (order_ == Order::Sorted && lines_.size() < sortedAsideFrom)
         lines_ = std::move(lines_).reordered(listOrder(lines_));
     else if (order_ == Order::Sorted)
-        pendingOrder_ =
-            std::async(std::launch::async, [&lines = lines_] { return listOrder(lines); });
+        pendingOrder_ = orderAside(lines_);
     endResetModel();
 }
 

@@ -19,6 +19,7 @@ class SummaryListModel : public QAbstractListModel {
 public:
     enum class Order { Sorted, AsRead };
     explicit SummaryListModel(Order order, QObject* parent = nullptr);
+    ~SummaryListModel() override;
 
     void setLines(ListLines lines);
     void clear();
