@@ -21,15 +21,15 @@ char16_t code(char c) {
     return char16_t(static_cast<unsigned char>(c));
 }
 
-template <class Text> bool isDigitAt(Text text, qsizetype i) {
-    return code(text[i]) >= u'0' && code(text[i]) <= u'9';
-}
-
-template <class Text> int digitsValue(Text text, qsizetype from, qsizetype count) {
-    int value = 0;
-    for (qsizetype i = from; i < from + count; ++i)
-        value = value * 10 + (code(text[i]) - u'0');
-    return value;
+// The count digits from a place added to value, or false when one of them is not a digit.
+template <class Text> bool addDigits(Text text, qsizetype from, qsizetype count, qint64& value) {
+    for (qsizetype i = from; i < from + count; ++i) {
+        const unsigned digit = unsigned(code(text[i])) - u'0';
+        if (digit > 9)
+            return false;
+        value = value * 10 + digit;
+    }
+    return true;
 }
 
 // As the calendar has it: no year 0, and 29 February only in leap years. Plain arithmetic, as
@@ -43,36 +43,38 @@ bool isCalendarDay(CalendarDate date) {
     return date.day <= days;
 }
 
-template <class Text> std::optional<CalendarDate> exactDate(Text text) {
+// The date number of a date "dd/mm/yyyy" that exists in the calendar, else 0. A plain number,
+// not an optional date, as every record of a scan is checked.
+template <class Text> int exactDateNumber(Text text) {
     if (text.size() != 10 || code(text[2]) != u'/' || code(text[5]) != u'/')
+        return 0;
+    qint64 day = 0;
+    qint64 month = 0;
+    qint64 year = 0;
+    if (!addDigits(text, 0, 2, day) || !addDigits(text, 3, 2, month) ||
+        !addDigits(text, 6, 4, year))
+        return 0;
+    const CalendarDate date{int(day), int(month), int(year)};
+    return isCalendarDay(date) ? dateNumber(date) : 0;
+}
+
+std::optional<CalendarDate> dateOfNumber(int number) {
+    if (number == 0)
         return std::nullopt;
-    for (qsizetype i : {0, 1, 3, 4, 6, 7, 8, 9}) {
-        if (!isDigitAt(text, i))
-            return std::nullopt;
-    }
-    const CalendarDate date{digitsValue(text, 0, 2), digitsValue(text, 3, 2),
-                            digitsValue(text, 6, 4)};
-    if (!isCalendarDay(date))
-        return std::nullopt;
-    return date;
+    return CalendarDate{number % 100, number / 100 % 100, number / 10000};
 }
 
 // The editor's form of an amount, digits, a comma and two decimals, as a whole number of
-// cents; read without the number reader's regular expression, which would cost more than
-// reading the record.
-template <class Text> std::optional<qint64> plainCents(Text text) {
+// cents, else notCents; read without the number reader's regular expression, which would cost
+// more than reading the record.
+template <class Text> qint64 plainCents(Text text) {
     constexpr qsizetype maxDigits = 15;
     const qsizetype comma = text.size() - 3;
     if (comma < 1 || comma > maxDigits - 2 || code(text[comma]) != u',')
-        return std::nullopt;
+        return notCents;
     qint64 cents = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (i == comma)
-            continue;
-        if (!isDigitAt(text, i))
-            return std::nullopt;
-        cents = cents * 10 + (code(text[i]) - u'0');
-    }
+    if (!addDigits(text, 0, comma, cents) || !addDigits(text, comma + 1, 2, cents))
+        return notCents;
     return cents;
 }
 
@@ -110,8 +112,8 @@ void MonthlyIncome::addReceipt(QStringView date, QStringView total) {
     }
     if (issued->year != year_)
         return;
-    if (const std::optional<qint64> cents = plainCents(withoutBlanks(total))) {
-        addCents(issued->month, *cents);
+    if (const qint64 cents = plainCents(withoutBlanks(total)); cents != notCents) {
+        addCents(issued->month, cents);
         return;
     }
     const std::optional<double> value = readNumber(total.toString());
@@ -127,12 +129,12 @@ void MonthlyIncome::addReceipt(QStringView date, QStringView total) {
 // read as addReceipt reads texts, with the same result.
 void MonthlyIncome::addRecord(QByteArrayView record) {
     const std::optional<CalendarDate> issued =
-        exactDate(bytesWithinField(record, ReceiptFields::Data));
+        dateOfNumber(exactDateNumber(bytesWithinField(record, ReceiptFields::Data)));
     if (issued && issued->year != year_)
         return;
-    const std::optional<qint64> cents = plainCents(bytesWithinField(record, ReceiptFields::Totale));
-    if (issued && cents) {
-        addCents(issued->month, *cents);
+    const qint64 cents = plainCents(bytesWithinField(record, ReceiptFields::Totale));
+    if (issued && cents != notCents) {
+        addCents(issued->month, cents);
         return;
     }
     addReceipt(fieldText(record, ReceiptFields::Data), fieldText(record, ReceiptFields::Totale));
@@ -181,24 +183,36 @@ MonthlyIncome monthlyIncomeOfFile(const QString& path, const QString& year) {
 // Cents up to 15 digits are exact in a double and the division is correctly rounded, so the
 // value is the nearest double to the text, as the number reader gives it.
 std::optional<double> totalValue(QStringView text) {
-    if (const std::optional<qint64> cents = plainCents(withoutBlanks(text)))
-        return double(*cents) / 100.0;
+    if (const qint64 cents = plainCents(withoutBlanks(text)); cents != notCents)
+        return double(cents) / 100.0;
     return readNumber(text.toString());
 }
 
 std::optional<double> totalValue(QByteArrayView stored) {
     const QByteArrayView total = trimmedBytes(stored);
-    if (const std::optional<qint64> cents = plainCents(total))
-        return double(*cents) / 100.0;
+    if (const qint64 cents = plainCents(total); cents != notCents)
+        return double(cents) / 100.0;
     return totalValue(QStringView(fromWindows1252(total)));
 }
 
+qint64 storedCents(QByteArrayView stored) {
+    return plainCents(trimmedBytes(stored));
+}
+
 std::optional<CalendarDate> calendarDate(QStringView text) {
-    return exactDate(withoutBlanks(text));
+    return dateOfNumber(exactDateNumber(withoutBlanks(text)));
 }
 
 std::optional<CalendarDate> calendarDate(QByteArrayView stored) {
-    return exactDate(trimmedBytes(stored));
+    return dateOfNumber(exactDateNumber(trimmedBytes(stored)));
+}
+
+int dateNumber(CalendarDate date) {
+    return (date.year * 100 + date.month) * 100 + date.day;
+}
+
+int storedDateNumber(QByteArrayView stored) {
+    return exactDateNumber(trimmedBytes(stored));
 }
 
 std::optional<int> copiesToPrint(const QString& typed) {

@@ -61,6 +61,10 @@ std::optional<double> totalValue(QStringView text);
 // The same for the stored Windows-1252 bytes of a total field; the editor's form is read in
 // place, without decoding.
 std::optional<double> totalValue(QByteArrayView stored);
+// The cents of a stored total in the editor's form, or notCents for any other content, which
+// totalValue reads: a plain number, as a scan reads the total of every record.
+constexpr qint64 notCents = -1;
+qint64 storedCents(QByteArrayView stored);
 
 // The day, month and year of a date "dd/mm/yyyy" that exists in the calendar.
 struct CalendarDate {
@@ -72,6 +76,11 @@ std::optional<CalendarDate> calendarDate(QStringView text);
 // The same for the stored Windows-1252 bytes of a date field, read in place: the digits and
 // slashes of a date are the same bytes.
 std::optional<CalendarDate> calendarDate(QByteArrayView stored);
+// A date as one number in the order of dates: year, month and day (20240315 for 15/03/2024).
+int dateNumber(CalendarDate date);
+// The same for a stored date field, or 0 when its bytes hold no date: a scan compares it at
+// once.
+int storedDateNumber(QByteArrayView stored);
 
 // The number of copies typed in the input box: 1 for a text that is empty after trimming or
 // holds anything but the digits 0-9 (blanks included); nothing when the number does not fit

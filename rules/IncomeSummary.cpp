@@ -45,9 +45,16 @@ QString missingDateMessage(const QString& date, const char* end) {
            QStringLiteral("\n\r\n\r") + dateMissing;
 }
 
-// Dates compared as dates: year, then month, then day.
-int dayNumber(CalendarDate date) {
-    return (date.year * 100 + date.month) * 100 + date.day;
+// Adds a receipt's stored total, or tells that it is not a number.
+bool addStoredTotal(IncomeTotal& total, QByteArrayView stored) {
+    if (const qint64 cents = storedCents(stored); cents != notCents) {
+        total.addCents(cents);
+        return true;
+    }
+    const std::optional<double> value = totalValue(stored);
+    if (value)
+        total.add(*value);
+    return value.has_value();
 }
 
 } // namespace
@@ -112,7 +119,7 @@ PeriodCheck checkPeriod(const PeriodRequest& request) {
     const std::optional<CalendarDate> end = calendarDate(check.endDate);
     if (!end)
         return failed(check, missingDateMessage(check.endDate, "fine"), false, PeriodField::EndDay);
-    if (dayNumber(*start) > dayNumber(*end))
+    if (dateNumber(*start) > dateNumber(*end))
         return failed(check,
                       QStringLiteral("Attenzione: la data di fine intervallo (") + check.endDate +
                           QStringLiteral(") non può essere anteriore a quella di inizio "
@@ -127,15 +134,18 @@ PeriodCheck checkPeriod(const PeriodRequest& request) {
 void IncomeTotal::add(double total) {
     const double cents = std::nearbyint(total * 100.0);
     const bool inCents = std::fabs(cents) < double(exactCents) && cents / 100.0 == total;
-    if (!inCents) {
+    if (inCents)
+        addCents(qint64(cents));
+    else
         others_ = others_ + ExtendedReal::fromDouble(total);
-        return;
-    }
-    if (std::llabs(cents_ + qint64(cents)) >= exactCents) {
+}
+
+void IncomeTotal::addCents(qint64 cents) {
+    if (std::llabs(cents_ + cents) >= exactCents) {
         others_ = others_ + ExtendedReal::fromDouble(double(cents_) / 100.0);
         cents_ = 0;
     }
-    cents_ += qint64(cents);
+    cents_ += cents;
 }
 
 double IncomeTotal::value() const {
@@ -149,8 +159,8 @@ IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilte
     ReceiptCriteria criteria;
     criteria[payerLineCriterion] = payerFilter;
     const ReceiptMatcher payer(criteria);
-    const int first = dayNumber(start);
-    const int last = dayNumber(end);
+    const int first = dateNumber(start);
+    const int last = dateNumber(end);
     const qint64 records = QFileInfo(path).size() / ReceiptRecord::Size;
 
     IncomeSummary summary;
@@ -158,17 +168,13 @@ IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilte
     summary.entries.reserve(records);
     scanRecords(path, ReceiptRecord::Size, [&](QByteArrayView record, qint64 position) {
         if (payer.matches(record)) {
-            const std::optional<CalendarDate> issued =
-                calendarDate(storedBytes(record, ReceiptFields::Data));
-            const int day = issued ? dayNumber(*issued) : 0;
-            if (!issued) {
+            const int day = storedDateNumber(storedBytes(record, ReceiptFields::Data));
+            if (day == 0) {
                 ++summary.skippedRecords;
             } else if (day >= first && day <= last) {
-                if (const std::optional<double> value =
-                        totalValue(storedBytes(record, ReceiptFields::Totale))) {
+                if (addStoredTotal(total, storedBytes(record, ReceiptFields::Totale))) {
                     writeReceiptLine(summary.entries, record, PayerLabel::Pagatore);
                     summary.entries.endLine(position);
-                    total.add(*value);
                 } else {
                     ++summary.skippedRecords;
                 }

@@ -53,6 +53,7 @@ PeriodCheck checkPeriod(const PeriodRequest& request);
 class IncomeTotal {
 public:
     void add(double total);
+    void addCents(qint64 cents);
     // The sum as its text shows it (15 significant digits).
     double value() const;
 

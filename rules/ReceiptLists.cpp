@@ -25,8 +25,9 @@ constexpr std::array<FieldSpec, searchedFieldCount> searchedFields = {
 
 // A date that is a date and a total that is a number, or the record is skipped.
 bool validDateAndTotal(QByteArrayView record) {
-    return calendarDate(storedBytes(record, ReceiptFields::Data)) &&
-           totalValue(storedBytes(record, ReceiptFields::Totale));
+    const QByteArrayView total = storedBytes(record, ReceiptFields::Totale);
+    return storedDateNumber(storedBytes(record, ReceiptFields::Data)) != 0 &&
+           (storedCents(total) != notCents || totalValue(total));
 }
 
 ReceiptListScan scanReceipts(const QString& path, PayerLabel label,
