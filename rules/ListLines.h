@@ -93,8 +93,7 @@ public:
     QStringList texts() const;
 
     // The same lines in another order, sharing their bytes: order holds each index of this list
-    // once.
-    // Only the order is kept, not the lines gathered into it: a list of a hundred thousand
+    // once. Only the order is kept, not the lines gathered into it: a list of a hundred thousand
     // lines is ready in its order at once.
     ListLines reordered(LineOrder order) const&;
     ListLines reordered(LineOrder order) &&;

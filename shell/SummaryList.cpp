@@ -47,7 +47,7 @@ SummaryListModel::~SummaryListModel() {
 }
 
 void SummaryListModel::setLines(ListLines lines) {
-    // Below this the sort takes less than starting a thread.
+    // Below this the sort takes less than handing it to another thread.
     constexpr qsizetype sortedAsideFrom = 5000;
     beginResetModel();
     if (pendingOrder_.valid())
