@@ -40,6 +40,9 @@ void* mapHugePages(std::size_t whole) {
 // or more, each time a list opens.
 class KeptRegions {
 public:
+    // Room for every region there can be, so that freeing memory never asks for more.
+    KeptRegions() { regions_.reserve(mostKept / hugePage); }
+
     void* take(std::size_t whole) {
         const std::lock_guard<std::mutex> lock(mutex_);
         for (auto region = regions_.begin(); region != regions_.end(); ++region) {
