@@ -50,7 +50,7 @@ CheckWindow::CheckWindow(QWidget* opener, const Design& design)
         addButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                   QRect(QPoint(margin + contentWidth - buttonSize.width(), buttonsY), buttonSize));
 
-    onEnter(codeBox_, [this] { btnControlla->setFocus(Qt::OtherFocusReason); });
+    onEnter(codeBox_, [this] { focusBox(btnControlla); });
     // Enter presses the focused button, as the user who reached it with Enter expects.
     for (QPushButton* button : {btnControlla, btnChiudi})
         onEnter(button, [button] { button->click(); });
@@ -76,7 +76,7 @@ void CheckWindow::shrinkLimitTowardsDesign() {
 
 void CheckWindow::refuseLength(const QString& message) {
     showMessage(this, MessageKind::Warning, message);
-    codeBox_->setFocus(Qt::OtherFocusReason);
+    focusBox(codeBox_);
 }
 
 void CheckWindow::reportAndClose(MessageKind kind, const QString& message) {
@@ -86,5 +86,5 @@ void CheckWindow::reportAndClose(MessageKind kind, const QString& message) {
 
 void CheckWindow::showEvent(QShowEvent* event) {
     FixedDialog::showEvent(event);
-    codeBox_->setFocus(Qt::OtherFocusReason);
+    focusBox(codeBox_);
 }

@@ -367,7 +367,7 @@ void TfrmAnagrafica::showCard(const MemberRecord& card, const QString& position)
 void TfrmAnagrafica::newCard() {
     showCard(newMemberCard(), QString());
     imgFoto->showPlaceholder();
-    txtDipendente->setFocus(Qt::OtherFocusReason);
+    focusBox(txtDipendente);
 }
 
 void TfrmAnagrafica::duplicateCard() {
@@ -380,7 +380,7 @@ void TfrmAnagrafica::duplicateCard() {
     setAttachments({});
     setPosition(QString());
     imgFoto->showPlaceholder();
-    txtDipendente->setFocus(Qt::OtherFocusReason);
+    focusBox(txtDipendente);
     showMessage(this, MessageKind::Information,
                 QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
                                "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda "
@@ -429,7 +429,7 @@ void TfrmAnagrafica::saveCard() {
                     problem->kind == CardProblem::Kind::Plain ? MessageKind::Plain
                                                               : MessageKind::Warning,
                     problem->message);
-        container()->findChild<QLineEdit*>(problem->box)->setFocus(Qt::OtherFocusReason);
+        focusBox(container()->findChild<QLineEdit*>(problem->box));
         return;
     }
     const bool appended = position().isEmpty();

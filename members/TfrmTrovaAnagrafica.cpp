@@ -130,7 +130,7 @@ QLineEdit* TfrmTrovaAnagrafica::addCriterion(const QString& field, const QString
 void TfrmTrovaAnagrafica::buildList() {
     panContainer->hide();
     panAvvio->show();
-    txtDipendente->setFocus(Qt::OtherFocusReason);
+    focusBox(txtDipendente);
 }
 
 void TfrmTrovaAnagrafica::search() {

@@ -94,8 +94,8 @@ void TfrmListaPresc::buildInput() {
     btnTrova = addButton(this, QStringLiteral("btnTrova"), QStringLiteral("Aggiungi all'elenco"),
                          QRect(654, inputTop + 25, 188, 34));
 
-    onEnter(txtProdotto, [this] { txtPrezzo->setFocus(Qt::OtherFocusReason); });
-    onEnter(txtPrezzo, [this] { btnTrova->setFocus(Qt::OtherFocusReason); });
+    onEnter(txtProdotto, [this] { focusBox(txtPrezzo); });
+    onEnter(txtPrezzo, [this] { focusBox(btnTrova); });
     filterKeys(txtPrezzo, KeyFilter::Amount);
     onLeave(txtPrezzo, [this] { txtPrezzo->setText(normalizedPrice(txtPrezzo->text())); });
     connect(btnTrova, &QPushButton::clicked, this, &TfrmListaPresc::addItem);
@@ -131,7 +131,7 @@ void TfrmListaPresc::showEvent(QShowEvent* event) {
     lstRecords->reload();
     txtProdotto->clear();
     txtPrezzo->setText(initialPrice);
-    txtProdotto->setFocus(Qt::OtherFocusReason);
+    focusBox(txtProdotto);
 }
 
 void TfrmListaPresc::addItem() {
@@ -141,20 +141,20 @@ void TfrmListaPresc::addItem() {
         showMessage(this, MessageKind::Warning,
                     QStringLiteral("Attenzione: non è stato indicato alcun prodotto o servizio da "
                                    "aggiungere al listino."));
-        txtProdotto->setFocus(Qt::OtherFocusReason);
+        focusBox(txtProdotto);
         return;
     }
     if (price.isEmpty()) {
         showMessage(this, MessageKind::Warning,
                     QStringLiteral("Attenzione: non è stato indicato il prezzo del prodotto o "
                                    "servizio da aggiungere al listino."));
-        txtPrezzo->setFocus(Qt::OtherFocusReason);
+        focusBox(txtPrezzo);
         return;
     }
     lstRecords->addLine(priceListLine(description, price));
     txtProdotto->clear();
     txtPrezzo->setText(initialPrice);
-    txtProdotto->setFocus(Qt::OtherFocusReason);
+    focusBox(txtProdotto);
 }
 
 void TfrmListaPresc::deleteItem() {

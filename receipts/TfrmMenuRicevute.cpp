@@ -82,7 +82,7 @@ void TfrmMenuRicevute::buildYearPanel() {
     filterKeys(txtAnnoPreventivi, KeyFilter::DigitsOnly);
     btnApriPreventivi = addButton(panel, QStringLiteral("btnApriPreventivi"),
                                   QStringLiteral("Apri"), QRect(350, 224, 150, 40));
-    onEnter(txtAnnoPreventivi, [this] { btnApriPreventivi->setFocus(Qt::OtherFocusReason); });
+    onEnter(txtAnnoPreventivi, [this] { focusBox(btnApriPreventivi); });
     // Enter presses the focused button, as the user who reached it with Enter expects.
     onEnter(btnApriPreventivi, [this] { btnApriPreventivi->click(); });
     connect(btnApriPreventivi, &QPushButton::clicked, this, &TfrmMenuRicevute::openYear);
@@ -135,7 +135,7 @@ void TfrmMenuRicevute::closeTowards(const QString& marker) {
 void TfrmMenuRicevute::onShow() {
     txtAnnoPreventivi->setText(today().toString(QStringLiteral("yyyy")));
     returnTo_ = toMainMenu;
-    txtAnnoPreventivi->setFocus(Qt::OtherFocusReason);
+    focusBox(txtAnnoPreventivi);
 }
 
 void TfrmMenuRicevute::closeStep() {
@@ -155,7 +155,7 @@ void TfrmMenuRicevute::openYear() {
         showMessage(
             this, MessageKind::Warning,
             QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
-        txtAnnoPreventivi->setFocus(Qt::OtherFocusReason);
+        focusBox(txtAnnoPreventivi);
         return;
     }
     flow().screen<TfrmRicevute>(Screen::Ricevute).setYear(year);

@@ -94,7 +94,7 @@ void TfrmNumerazione::buildButtons() {
                            QRect(QPoint(margin, y), buttonSize));
     btnApplica = addButton(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"),
                            QRect(QPoint(windowWidth - margin - buttonSize.width(), y), buttonSize));
-    onEnter(txtInizio, [this] { btnApplica->setFocus(Qt::OtherFocusReason); });
+    onEnter(txtInizio, [this] { focusBox(btnApplica); });
     // Enter presses the focused button, as the user who reached it with Enter expects.
     for (QPushButton* button : {btnApplica, btnAnnulla})
         onEnter(button, [button] { button->click(); });
@@ -105,7 +105,7 @@ void TfrmNumerazione::buildButtons() {
 void TfrmNumerazione::showEvent(QShowEvent* event) {
     FixedDialog::showEvent(event);
     putStoredStart();
-    txtInizio->setFocus(Qt::OtherFocusReason);
+    focusBox(txtInizio);
 }
 
 bool TfrmNumerazione::servesReceipts() const {

@@ -237,7 +237,7 @@ void TfrmRicevute::chainKeys() {
     for (int row = 0; row < ReceiptRecord::ItemRows; ++row)
         enterChain << txtDescrizione[row] << txtImporto[row];
     chainEnter(enterChain, EnterOrder::Ring);
-    onEnter(txtNumRic, [this] { txtData->setFocus(Qt::OtherFocusReason); });
+    onEnter(txtNumRic, [this] { focusBox(txtData); });
 
     QList<QWidget*> tabOrder(txtLavRigo.begin(), txtLavRigo.end());
     tabOrder.append(QList<QWidget*>(txtCliRigo.begin(), txtCliRigo.end()));
@@ -377,7 +377,7 @@ void TfrmRicevute::newReceipt() {
     }
     txtNumRic->setText(*number);
     txtData->setText(dateText(today()));
-    txtCliRigo[0]->setFocus(Qt::OtherFocusReason);
+    focusBox(txtCliRigo[0]);
 }
 
 void TfrmRicevute::duplicateReceipt() {
@@ -394,7 +394,7 @@ void TfrmRicevute::duplicateReceipt() {
         showMessage(this, MessageKind::Error, archiveAccessMessage());
         return;
     }
-    txtNumRic->setFocus(Qt::OtherFocusReason);
+    focusBox(txtNumRic);
     showMessage(this, MessageKind::Information,
                 QStringLiteral("E' ora possibile apportare le proprie modifiche alla ricevuta "
                                "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda "
@@ -422,7 +422,7 @@ void TfrmRicevute::saveReceipt() {
     endEditing(btnFocus);
     if (const auto problem = receiptSaveProblem(receiptOnScreen())) {
         showMessage(this, MessageKind::Warning, problem->message);
-        container()->findChild<QLineEdit*>(problem->box)->setFocus(Qt::OtherFocusReason);
+        focusBox(container()->findChild<QLineEdit*>(problem->box));
         return;
     }
     computeTotal();

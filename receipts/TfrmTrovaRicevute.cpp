@@ -124,7 +124,7 @@ void TfrmTrovaRicevute::buildList() {
         return;
     panContainer->hide();
     panAvvio->show();
-    txtNumRic->setFocus(Qt::OtherFocusReason);
+    focusBox(txtNumRic);
 }
 
 void TfrmTrovaRicevute::done(int result) {

@@ -288,7 +288,7 @@ void TfrmMenuRiepLavoro::onShow() {
     }
     txtAnno->setText(today().toString(QStringLiteral("yyyy")));
     copyYear();
-    txtCliente->setFocus(Qt::OtherFocusReason);
+    focusBox(txtCliente);
 }
 
 void TfrmMenuRiepLavoro::closeStep() {
@@ -318,7 +318,7 @@ void TfrmMenuRiepLavoro::showSummary() {
             showMessage(this, check.warning ? MessageKind::Warning : MessageKind::Plain,
                         check.message);
             if (QWidget* box = boxOf(check.focus))
-                box->setFocus(Qt::OtherFocusReason);
+                focusBox(box);
             return;
         }
         lblFile->setText(programFile(trimBlanks(txtAnno->text()) + QStringLiteral(".ric")));

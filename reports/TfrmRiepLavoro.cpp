@@ -234,7 +234,7 @@ void TfrmRiepLavoro::buildSummary() {
     model_->setLines(std::move(summary->entries));
     lblIntervallo->setText(periodShown(request_.startDate, request_.endDate));
     lblTotCosti->setText(totalShown(summary->total));
-    txtTrova->setFocus(Qt::OtherFocusReason);
+    focusBox(txtTrova);
     if (summary->skippedRecords > 0)
         showMessage(this, MessageKind::Warning, skippedRecordsMessage(summary->skippedRecords));
 }

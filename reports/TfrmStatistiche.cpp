@@ -118,7 +118,7 @@ void TfrmStatistiche::buildYearPanel() {
     filterKeys(txtAnno, KeyFilter::DigitsOnly);
     btnApri = addButton(card, QStringLiteral("btnApri"), QStringLiteral("Apri"),
                         QRect(360, 224, 150, 40));
-    onEnter(txtAnno, [this] { btnApri->setFocus(Qt::OtherFocusReason); });
+    onEnter(txtAnno, [this] { focusBox(btnApri); });
     // Enter presses the focused button, as the user who reached it with Enter expects.
     onEnter(btnApri, [this] { btnApri->click(); });
     connect(btnApri, &QPushButton::clicked, this, &TfrmStatistiche::openYear);
@@ -211,7 +211,7 @@ void TfrmStatistiche::onShow() {
     ChartStats->clearSeries();
     container()->hide();
     panAvvio->show();
-    txtAnno->setFocus(Qt::OtherFocusReason);
+    focusBox(txtAnno);
 }
 
 void TfrmStatistiche::closeStep() {
@@ -229,7 +229,7 @@ void TfrmStatistiche::openYear() {
         showMessage(
             this, MessageKind::Warning,
             QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
-        txtAnno->setFocus(Qt::OtherFocusReason);
+        focusBox(txtAnno);
         return;
     }
     const QString year = trimBlanks(txtAnno->text());

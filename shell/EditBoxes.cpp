@@ -172,13 +172,19 @@ void onEnter(QWidget* box, std::function<void()> action) {
     BoxBehaviour::of(box).enter = std::move(action);
 }
 
+void focusBox(QWidget* box) {
+    box->setFocus(Qt::OtherFocusReason);
+    if (auto* text = qobject_cast<QLineEdit*>(box))
+        text->selectAll();
+}
+
 void chainEnter(const QList<QWidget*>& order, EnterOrder kind) {
     for (int i = 0; i < order.size(); ++i) {
         const bool last = i + 1 == order.size();
         if (last && kind == EnterOrder::Chain)
             break;
         QWidget* next = order[last ? 0 : i + 1];
-        onEnter(order[i], [next] { next->setFocus(Qt::OtherFocusReason); });
+        onEnter(order[i], [next] { focusBox(next); });
     }
 }
 

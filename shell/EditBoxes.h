@@ -20,6 +20,10 @@ void onAnyKey(QWidget* box, std::function<void()> action);
 // Enter (either Enter key) runs action instead of reaching the box.
 void onEnter(QWidget* box, std::function<void()> action);
 
+// Moves the focus to the box as a keyboard step does: a text box's whole text is selected, so
+// that what is typed next replaces what it shows.
+void focusBox(QWidget* box);
+
 // Enter moves the focus to the next box of the order; in a ring the last leads to the first.
 enum class EnterOrder { Chain, Ring };
 void chainEnter(const QList<QWidget*>& order, EnterOrder kind);

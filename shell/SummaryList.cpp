@@ -133,7 +133,7 @@ SummaryListDialog::SummaryListDialog(QWidget* opener, const SummaryListKind& kin
                           QRect(616, 508, 110, 32));
     btnChiudi = addButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                           QRect(736, 508, 110, 32));
-    onEnter(txtTrova, [this] { btnTrova->setFocus(Qt::OtherFocusReason); });
+    onEnter(txtTrova, [this] { focusBox(btnTrova); });
     connect(btnTrova, &QPushButton::clicked, this, &SummaryListDialog::findInList);
     connect(btnStampa, &QPushButton::clicked, this, &SummaryListDialog::printList);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
@@ -151,7 +151,7 @@ void SummaryListDialog::selectRow(int row) {
 
 void SummaryListDialog::showEntries(ListLines lines, int skippedRecords) {
     model_->setLines(std::move(lines));
-    txtTrova->setFocus(Qt::OtherFocusReason);
+    focusBox(txtTrova);
     if (skippedRecords > 0)
         showMessage(this, MessageKind::Warning, skippedRecordsMessage(skippedRecords));
 }
@@ -168,7 +168,7 @@ void SummaryListDialog::showEvent(QShowEvent* event) {
         return;
     lastFindKey_.clear();
     txtTrova->clear();
-    txtTrova->setFocus(Qt::OtherFocusReason);
+    focusBox(txtTrova);
     buildList();
 }
 

@@ -2,6 +2,7 @@
 
 #include "rules/TextRules.h"
 #include "shell/Controls.h"
+#include "shell/EditBoxes.h"
 #include "ui/Clock.h"
 #include "ui/DialogRunner.h"
 
@@ -53,6 +54,9 @@ bool isDateBoxMarker(const QString& marker) {
 }
 
 void pickDate(QWidget* opener, const QString& marker, QLineEdit* dateBox) {
+    const QPointer<QLineEdit> box(dateBox);
     run_dialog<TfrmCalendario>(
         opener, [&](TfrmCalendario& picker) { picker.setReturnTo(marker, dateBox); });
+    if (box)
+        focusBox(box);
 }

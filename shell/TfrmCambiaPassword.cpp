@@ -58,7 +58,7 @@ void TfrmCambiaPassword::onShow() {
     txtPasswordOld->clear();
     txtPasswordNew->clear();
     txtConferma->clear();
-    txtPasswordOld->setFocus(Qt::OtherFocusReason);
+    focusBox(txtPasswordOld);
 }
 
 void TfrmCambiaPassword::closeStep() {
@@ -77,7 +77,7 @@ void TfrmCambiaPassword::restartNewPassword(const QString& message) {
     showMessage(this, MessageKind::Plain, message);
     txtPasswordNew->clear();
     txtConferma->clear();
-    txtPasswordNew->setFocus(Qt::OtherFocusReason);
+    focusBox(txtPasswordNew);
 }
 
 void TfrmCambiaPassword::submit() {
@@ -88,7 +88,7 @@ void TfrmCambiaPassword::submit() {
         showMessage(this, MessageKind::Plain,
                     QStringLiteral("Attenzione: vecchia password errata."));
         txtPasswordOld->clear();
-        txtPasswordOld->setFocus(Qt::OtherFocusReason);
+        focusBox(txtPasswordOld);
         return;
     }
     // Compared as typed: a confirmation in another letter case is a different word.

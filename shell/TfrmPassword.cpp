@@ -47,7 +47,7 @@ void TfrmPassword::clearPassword() {
 }
 
 void TfrmPassword::onShow() {
-    txtPassword->setFocus(Qt::OtherFocusReason);
+    focusBox(txtPassword);
 }
 
 void TfrmPassword::closeStep() {
@@ -71,7 +71,7 @@ void TfrmPassword::submit() {
     }
     showMessage(this, MessageKind::Plain, QStringLiteral("Attenzione: password errata."));
     txtPassword->clear();
-    txtPassword->setFocus(Qt::OtherFocusReason);
+    focusBox(txtPassword);
 }
 
 std::optional<QString> readStoredPasswordFor(QWidget* screen) {

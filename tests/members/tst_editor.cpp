@@ -130,6 +130,53 @@ private Q_SLOTS:
         QCOMPARE(editor->txtStipendio->text(), QStringLiteral("125,00"));
     }
 
+    // Enter selects the next box's text, so typing replaces what it shows, as after Tab.
+    void typingAfterEnterReplacesTheBox_data() {
+        QTest::addColumn<QString>("previous");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("text") << QStringLiteral("txtDipendente")
+                              << QStringLiteral("txtCittadinanza") << QStringLiteral("Italiana")
+                              << QStringLiteral("Francese") << QStringLiteral("Francese");
+        QTest::newRow("amount") << QStringLiteral("txtCittadinanza")
+                                << QStringLiteral("txtStipendio") << QStringLiteral("0,00")
+                                << QStringLiteral("35,5") << QStringLiteral("35,50");
+        QTest::newRow("number") << QStringLiteral("txtProv") << QStringLiteral("txtCap")
+                                << QStringLiteral("00100") << QStringLiteral("20121")
+                                << QStringLiteral("20121");
+    }
+    void typingAfterEnterReplacesTheBox() {
+        QFETCH(QString, previous);
+        QFETCH(QString, box);
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        auto* from = control<QLineEdit>(editor.get(), previous);
+        auto* into = control<QLineEdit>(editor.get(), box);
+        into->setText(shown);
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Return);
+        QVERIFY(into->hasFocus());
+        typeText(into, typed);
+        QTest::keyClick(into, Qt::Key_Return);
+        QCOMPARE(into->text(), kept);
+    }
+
+    void datePickerReturnSelectsTheDate() {
+        setDialogDriverForTests([](QDialog& dialog) {
+            control<QCalendarWidget>(&dialog, QStringLiteral("calAppuntamenti"))
+                ->setSelectedDate(QDate(2027, 1, 31));
+            QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("btnImportaData")),
+                              Qt::LeftButton);
+        });
+        editor->txtDataSca->setFocus();
+        QTest::keyClick(editor->txtDataSca, Qt::Key_Return);
+        QVERIFY(editor->txtDataSca->hasFocus());
+        QCOMPARE(editor->txtDataSca->selectedText(), QStringLiteral("31/01/2027"));
+    }
+
     void codesAreTypedInCapitals() {
         fillValidCard();
         typeText(editor->txtCodFisc, QStringLiteral("rssmra80a01h501u"));

@@ -92,6 +92,18 @@ private Q_SLOTS:
         opener.reset();
     }
 
+    // Enter from the description selects the price, so "18,5" replaces "0,00".
+    void typedPriceReplacesTheShownOne() {
+        runPriceList([this](TfrmListaPresc& window) {
+            type(QStringLiteral("Maglietta del circolo"));
+            press(Qt::Key_Return);
+            type(QStringLiteral("18,5"));
+            press(Qt::Key_Return);
+            QCOMPARE(window.txtPrezzo->text(), QStringLiteral("18,50"));
+            click(window.btnChiudi);
+        });
+    }
+
     void itemsTypedWithKeysAreSavedAsExactBytes() {
         const int result = runPriceList([this](TfrmListaPresc& window) {
             QCOMPARE(focused(), window.txtProdotto);

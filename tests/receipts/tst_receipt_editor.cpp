@@ -294,6 +294,27 @@ private Q_SLOTS:
         QVERIFY(editor->txtLavRigo[0]->hasFocus());
     }
 
+    // Enter selects the next box's text, so typing replaces what it shows, as after Tab.
+    void typingAfterEnterReplacesTheBox() {
+        openEditor();
+        editor->txtDescrizione[2]->setText(QStringLiteral("Quota sociale"));
+        editor->txtImporto[2]->setText(QStringLiteral("0,00"));
+        editor->txtImporto[1]->setFocus();
+        QTest::keyClick(editor->txtImporto[1], Qt::Key_Return);
+        typeText(editor->txtDescrizione[2], QStringLiteral("Corso di nuoto"));
+        QTest::keyClick(editor->txtDescrizione[2], Qt::Key_Return);
+        typeText(editor->txtImporto[2], QStringLiteral("35,5"));
+        QTest::keyClick(editor->txtImporto[2], Qt::Key_Return);
+        QCOMPARE(editor->txtDescrizione[2]->text(), QStringLiteral("Corso di nuoto"));
+        QCOMPARE(editor->txtImporto[2]->text(), QStringLiteral("35,50"));
+
+        editor->txtData->setText(QStringLiteral("10/12/2026"));
+        editor->txtNumRic->setFocus();
+        QTest::keyClick(editor->txtNumRic, Qt::Key_Return);
+        QVERIFY(editor->txtData->hasFocus());
+        QCOMPARE(editor->txtData->selectedText(), QStringLiteral("10/12/2026"));
+    }
+
     void totalOfTheAmounts() {
         openEditor();
         editor->txtImporto[0]->setText(QStringLiteral("0,10"));

@@ -303,6 +303,18 @@ private Q_SLOTS:
         QCOMPARE(settingsBytes(), storedStart(qPrintable(stored)));
     }
 
+    // The box comes up with its value selected: typing replaces it.
+    void typingReplacesTheShownStart() {
+        t.writeProgramFile(QStringLiteral("Ricevute.ini"), storedStart("100"));
+        runNumbering([&](TfrmNumerazione& window) {
+            typeText(window.txtInizio, QStringLiteral("15"));
+            QTest::keyClick(window.txtInizio, Qt::Key_Return);
+            QCOMPARE(window.txtInizio->text(), QStringLiteral("15"));
+            QTest::keyClick(window.btnApplica, Qt::Key_Return);
+        });
+        QCOMPARE(settingsBytes(), storedStart("15"));
+    }
+
     // Clicking the button straight from an emptied box still settles it first.
     void applyByMouseFromAnEmptiedBox() {
         t.writeProgramFile(QStringLiteral("Ricevute.ini"),
