@@ -16,8 +16,10 @@ QString oneLine(const QString& text) {
     return line;
 }
 
+// Measured in the stored characters: a combining accent merges with its letter and a character
+// the code page lacks becomes one "?", so the columns hold in the file as they do here.
 QString column(const QString& text, int width) {
-    return oneLine(trimBlanks(text)).leftJustified(width, u' ', true);
+    return asStoredText(oneLine(trimBlanks(text))).leftJustified(width, u' ', true);
 }
 
 } // namespace

@@ -83,6 +83,10 @@ QString fromWindows1252(QByteArrayView bytes) {
     return text;
 }
 
+QString asStoredText(const QString& text) {
+    return fromWindows1252(toWindows1252(text));
+}
+
 QString trimBlanks(const QString& text) {
     const auto isBlank = [](QChar ch) { return ch.unicode() <= 32; };
     qsizetype begin = 0;

@@ -12,6 +12,10 @@
 QByteArray toWindows1252(const QString& text);
 QString fromWindows1252(QByteArrayView bytes);
 
+// The text as the files keep it: what reading it back after toWindows1252 gives, one character
+// for each stored byte, so that fixed columns measured in it stay in place in the file.
+QString asStoredText(const QString& text);
+
 // The text with its combining accents composed (Unicode NFC); the text itself when it has none.
 QString composeAccents(const QString& text);
 

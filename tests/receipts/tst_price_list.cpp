@@ -1,6 +1,7 @@
 #include "receipts/PriceListBox.h"
 #include "receipts/TfrmListaPresc.h"
 #include "rules/PriceList.h"
+#include "storage/PriceListFile.h"
 #include "storage/ProgramFolder.h"
 #include "tests/receipts/PriceListTests.h"
 #include "tests/support/NoFileWrites.h"
@@ -145,6 +146,33 @@ private Q_SLOTS:
                  fileLine("Caff\xE8", "1,20") +
                      fileLine("Corso di nuoto per adulti, dieci lezioni in vasca!", "0,00") +
                      fileLine("Quota sociale annuale", "25,00"));
+    }
+
+    // The columns are counted in stored bytes: a separate accent merges with its letter and a
+    // character the code page lacks becomes one "?", neither shifting the price.
+    void columnsHoldInTheStoredCodePage() {
+        runPriceList([](TfrmListaPresc& window) {
+            const QList<QPair<QString, QString>> items{
+                {QStringLiteral("Caffe\u0301 & brioche €"), QStringLiteral("7,00")},
+                {QStringLiteral("Gelato \U0001F366 artigianale"), QStringLiteral("3,50")}};
+            for (const auto& [description, price] : items) {
+                window.txtProdotto->insert(description); // as pasted
+                press(Qt::Key_Return);
+                type(price);
+                press(Qt::Key_Return);
+                press(Qt::Key_Return);
+            }
+            click(window.btnChiudi);
+        });
+        const QList<QByteArray> lines = fileBytes().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], fileLine("Caff\xE9 & brioche \x80", "7,00").chopped(1));
+        QCOMPARE(lines[1], fileLine("Gelato ? artigianale", "3,50").chopped(1));
+        QCOMPARE(lines[0].size(), 66 + 1);
+        QCOMPARE(lines[0].at(52), '\x80'); // 0-based, after the description and two blanks
+        const QStringList read = readPriceListFile(priceListPath()).value_or(QStringList());
+        QCOMPARE(priceLinePrice(read.value(0)), QStringLiteral("7,00"));
+        QCOMPARE(priceLinePrice(read.value(1)), QStringLiteral("3,50"));
     }
 
     // Only digits and the comma reach the box; leaving it normalises the price.
