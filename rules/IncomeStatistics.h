@@ -21,8 +21,6 @@ public:
     void addReceipt(QStringView date, QStringView total);
     // The same for the bytes of a ReceiptRecord, of which only the date and total are read.
     void addRecord(QByteArrayView record);
-    // A record that could not be read at all.
-    void skipRecord() { ++skipped_; }
 
     // The sum of a month (1 to 12) as its text shows it (15 significant digits). Totals in the
     // editor's form add up exactly, in cents, so that many amounts never move a sum of X,50
@@ -51,7 +49,8 @@ private:
 double roundedToEuro(double sum);
 
 // The monthly income of a yearly receipt file, reading only the date and the total of each
-// record. A missing file is created empty; a trailing incomplete record counts as skipped.
+// record. A missing file is created empty; an incomplete record at the end, left by a write that
+// never ended, is no receipt and is not counted.
 // Failures to open or read raise StorageError.
 MonthlyIncome monthlyIncomeOfFile(const QString& path, const QString& year);
 

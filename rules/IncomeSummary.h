@@ -72,9 +72,9 @@ struct IncomeSummary {
 // The receipts whose first payer line contains the payer filter (as typed, only A-Z taken
 // equal to a-z; a blank filter takes every payer) and whose date lies from start to end, both
 // included. A receipt that passes the payer test but holds a date that is not a date or a total
-// that is not a number is left out and counted as skipped, and so is an incomplete record at
-// the end of the file; the total is the sum of the listed receipts only. A missing file is
-// created empty; failures to open or read raise StorageError.
+// that is not a number is left out and counted as skipped; an incomplete record at the end of
+// the file is no receipt and is not counted; the total is the sum of the listed receipts only. A
+// missing file is created empty; failures to open or read raise StorageError.
 IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilter,
                                   CalendarDate start, CalendarDate end,
                                   const ScanProgress& progress = {});

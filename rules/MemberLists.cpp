@@ -96,11 +96,6 @@ void scanMembers(const QString& path, const ScanProgress& progress, MemberListRe
     });
 }
 
-// Left by a write that never ended: not a member, but the user should know.
-int incompleteRecords(const QString& path) {
-    return QFileInfo(path).size() % MemberRecord::Size != 0 ? 1 : 0;
-}
-
 } // namespace
 
 QString memberLineOf(QByteArrayView record) {
@@ -123,7 +118,6 @@ MemberListResult searchMembers(const QString& path, const MemberSearch& search,
         if (search.matches(record))
             listLine(result.entries, record, position);
     });
-    result.skippedRecords = incompleteRecords(path);
     return result;
 }
 
@@ -146,7 +140,6 @@ MemberListResult expiryListOfFile(const QString& path, ExpiryList list, const QD
         else if (*listed)
             listLine(result.entries, record, position);
     });
-    result.skippedRecords += incompleteRecords(path);
     return result;
 }
 

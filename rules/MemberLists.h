@@ -34,7 +34,7 @@ public:
 
 struct MemberListResult {
     ListLines entries;      // in file order
-    int skippedRecords = 0; // not valid, or an incomplete record at the end
+    int skippedRecords = 0; // whole records that are not valid
     bool cancelled = false;
 };
 

@@ -36,8 +36,8 @@ QString receiptLineOf(QByteArrayView record, PayerLabel label);
 
 // The lines of a scan, in file order, each with its record's position. A record that would be
 // listed but holds a date that is not a date or a total that is not a number is left out and
-// counted as skipped, and so is an incomplete record at the end of the file. A failure to
-// open or read the file stops the scan and keeps the lines read before it.
+// counted as skipped; an incomplete record at the end of the file is no receipt at all. A failure
+// to open or read the file stops the scan and keeps the lines read before it.
 struct ReceiptListScan {
     ListLines entries;
     int skippedRecords = 0;

@@ -171,7 +171,7 @@ private Q_SLOTS:
         QCOMPARE(positionsOf(found), (QList<qint64>{2, 3}));
         QCOMPARE(found.entries[0].line,
                  memberLineOf(member(QStringLiteral("Rossi Mario")).toBytes()));
-        QCOMPARE(found.skippedRecords, 1); // the incomplete record at the end
+        QCOMPARE(found.skippedRecords, 0); // an incomplete record at the end is no member
         QVERIFY(!found.cancelled);
         QCOMPARE(positionsOf(searchMembers(archive.path(), MemberSearch({}))),
                  (QList<qint64>{1, 2, 3}));

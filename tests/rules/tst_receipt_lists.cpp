@@ -293,10 +293,10 @@ private Q_SLOTS:
 
         const ReceiptListScan unsettled = unsettledReceipts(path);
         QCOMPARE(positionsOf(unsettled), (QList<qint64>{1}));
-        QCOMPARE(unsettled.skippedRecords, 3);
+        QCOMPARE(unsettled.skippedRecords, 2); // the incomplete record at the end is no receipt
         const ReceiptListScan rossi = searchReceipts(path, criteria({{CliRigo01, "rossi"}}));
         QCOMPARE(positionsOf(rossi), (QList<qint64>{1}));
-        QCOMPARE(rossi.skippedRecords, 3);
+        QCOMPARE(rossi.skippedRecords, 2);
     }
 
     void progressIsToldAndCanStopTheScan() {
