@@ -1,10 +1,12 @@
 #include "receipts/PriceListBox.h"
 
 #include "rules/ListOrder.h"
+#include "rules/PriceList.h"
 #include "shell/Fonts.h"
 #include "storage/PriceListFile.h"
 #include "storage/ProgramFolder.h"
 
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -25,20 +27,47 @@ private:
     int lineWidth_;
 };
 
+// Shows each line in as many columns of the fixed-width font as the box has room for.
+class FittedLineDelegate : public QStyledItemDelegate {
+public:
+    explicit FittedLineDelegate(QListWidget* box) : QStyledItemDelegate(box), box_(box) {}
+
+    QString displayText(const QVariant& value, const QLocale&) const override {
+        const int columnWidth = QFontMetrics(box_->font()).horizontalAdvance(u'M');
+        const int margins = 2 * box_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 2;
+        return fittedPriceLine(value.toString(),
+                               (box_->viewport()->width() - margins) / columnWidth);
+    }
+
+private:
+    QListWidget* box_;
+};
+
 } // namespace
 
 PriceListBox::PriceListBox(const QString& objectName, int lineWidth, QWidget* parent)
     : QListWidget(parent) {
+    setUpBox(objectName);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setItemDelegate(new LineWidthDelegate(lineWidth, this));
+}
+
+PriceListBox::PriceListBox(const QString& objectName, FittedLines, QWidget* parent)
+    : QListWidget(parent) {
+    setUpBox(objectName);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new FittedLineDelegate(this));
+}
+
+void PriceListBox::setUpBox(const QString& objectName) {
     setObjectName(objectName);
     setFont(Fonts::priceList());
     QPalette colours = palette();
     colours.setColor(QPalette::Text, Qt::black);
     setPalette(colours);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setItemDelegate(new LineWidthDelegate(lineWidth, this));
 }
 
 bool PriceListBox::reload() {

@@ -223,7 +223,8 @@ void TfrmRicevute::buildPriceList(QWidget* panel) {
     addBackgroundPanel(panel, QStringLiteral("bkgListino"), QRect(2, 448, 404, 210));
     addHeading(panel, QStringLiteral("lblListino"), QStringLiteral("LISTINO PREZZI"),
                QRect(leftX, 452, leftWidth, 20));
-    lstRecords = new PriceListBox(QStringLiteral("lstRecords"), 600, panel);
+    lstRecords =
+        new PriceListBox(QStringLiteral("lstRecords"), PriceListBox::FittedLines::ToTheBox, panel);
     lstRecords->setGeometry(leftX, 476, leftWidth, 136);
     btnAggiungiVoce = addButton(panel, QStringLiteral("btnAggiungiVoce"),
                                 QStringLiteral("Aggiungi voce selezionata a ricevuta"),

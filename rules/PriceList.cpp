@@ -38,6 +38,18 @@ QString priceLinePrice(const QString& line) {
     return trimBlanks(line.mid(PriceListColumns::priceStart, PriceListColumns::priceWidth));
 }
 
+QString fittedPriceLine(const QString& line, int columns) {
+    const QString price = priceLinePrice(line);
+    QString description = priceLineDescription(line);
+    if (price.isEmpty())
+        return description;
+    const QString priceColumn = QStringLiteral(" € ") + price;
+    const int room = std::max(0, columns - int(priceColumn.size()));
+    if (description.size() > room)
+        description = description.left(std::max(0, room - 1)) + u'…';
+    return description.leftJustified(room, u' ') + priceColumn;
+}
+
 std::optional<int> firstFreeRow(const QStringList& descriptions, const QStringList& amounts) {
     const qsizetype rows = std::max(descriptions.size(), amounts.size());
     for (qsizetype row = 0; row < rows; ++row) {

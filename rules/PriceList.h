@@ -21,6 +21,10 @@ QString priceListLine(const QString& description, const QString& price);
 QString priceLineDescription(const QString& line);
 QString priceLinePrice(const QString& line);
 
+// The line as a box of the given number of columns shows it: the description, cut with "…"
+// when it leaves no room, and the price at the right edge as "€ 15,00".
+QString fittedPriceLine(const QString& line, int columns);
+
 // The 0-based row of a receipt that may take a price-list item: the first whose description
 // and amount are both empty after trimming. Nothing when every row holds something.
 std::optional<int> firstFreeRow(const QStringList& descriptions, const QStringList& amounts);

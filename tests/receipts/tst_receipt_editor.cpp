@@ -5,6 +5,7 @@
 #include "shell/ScreenFlow.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
+#include "storage/TextCodec.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -338,6 +341,27 @@ private Q_SLOTS:
         QCOMPARE(editor->txtData->text(), QString());
         click(editor->impData);
         QCOMPARE(editor->txtData->text(), QStringLiteral("15/03/2027"));
+    }
+
+    // The box is narrower than a stored line: the price shows at its right edge all the same.
+    void priceListShowsEachPrice() {
+        t.writeProgramFile(
+            QStringLiteral("Listino_Prezzi.lst"),
+            toWindows1252(priceListLine(QStringLiteral("Quota sociale ridotta per under 18 anni"),
+                                        QStringLiteral("15,00"))) +
+                "\r\n");
+        openEditor();
+        PriceListBox* list = editor->lstRecords;
+        const QString shown = static_cast<QStyledItemDelegate*>(list->itemDelegate())
+                                  ->displayText(list->item(0)->text(), QLocale());
+        QVERIFY2(shown.startsWith(QStringLiteral("Quota sociale")), qPrintable(shown));
+        QVERIFY2(shown.endsWith(QStringLiteral("€ 15,00")), qPrintable(shown));
+        QVERIFY(QFontMetrics(list->font()).horizontalAdvance(shown) < list->viewport()->width());
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        QCOMPARE(list->item(0)->text(), // the item keeps the stored line
+                 priceListLine(QStringLiteral("Quota sociale ridotta per under 18 anni"),
+                               QStringLiteral("15,00"))
+                     .trimmed());
     }
 
     void priceListItemGoesToTheFirstFreeRow() {

@@ -77,6 +77,26 @@ private Q_SLOTS:
         QCOMPARE(priceLinePrice(line), price);
     }
 
+    void lineFittedToABox_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("room to spare")
+            << priceListLine(QStringLiteral("Quota sociale"), QStringLiteral("15,00")) << 30
+            << QStringLiteral("Quota sociale") + blanks(10) + QStringLiteral("€ 15,00");
+        QTest::newRow("long description cut")
+            << priceListLine(QStringLiteral("Quota sociale ridotta per under 18"),
+                             QStringLiteral("15,00"))
+            << 30 << QStringLiteral("Quota sociale ridotta… € 15,00");
+        QTest::newRow("no price") << QStringLiteral("Acqua") << 30 << QStringLiteral("Acqua");
+    }
+    void lineFittedToABox() {
+        QFETCH(QString, line);
+        QFETCH(int, columns);
+        QFETCH(QString, shown);
+        QCOMPARE(fittedPriceLine(line, columns), shown);
+    }
+
     void listOrder_data() {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
