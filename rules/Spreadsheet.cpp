@@ -187,14 +187,29 @@ void appendHead(SheetBuffer& out, const SpreadsheetLayout& layout) {
     out.append("</tr>"sv);
 }
 
-void appendDataRow(SheetBuffer& out, const SpreadsheetTable& rows, qsizetype row) {
-    out.append("<tr><td style=\"text-align: left;\">"sv);
+// Calc's own cell format attribute: Italian, format "@" (text). Other programs ignore it.
+constexpr std::string_view plainCell = "<td style=\"text-align: left;\">"sv;
+constexpr std::string_view textCell = "<td style=\"text-align: left;\" sdnum=\"1040;1040;@\">"sv;
+
+bool startsLikeFormula(QStringView text) {
+    text = trimmed(text);
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    return first == u'=' || first == u'+' || first == u'-' || first == u'@';
+}
+
+void appendDataRow(SheetBuffer& out, const SpreadsheetLayout& layout, const SpreadsheetTable& rows,
+                   qsizetype row) {
+    out.append("<tr>"sv);
     for (int column = 0; column < rows.columnCount(); ++column) {
-        if (column > 0)
-            out.append("</td><td style=\"text-align: left;\">"sv);
-        appendCellText(out, rows.cell(row, column));
+        const QString& text = rows.cell(row, column);
+        const bool keepsText = layout.columns[column].keepsText || startsLikeFormula(text);
+        out.append(keepsText ? textCell : plainCell);
+        appendCellText(out, text);
+        out.append("</td>"sv);
     }
-    out.append("</td></tr>"sv);
+    out.append("</tr>"sv);
 }
 
 [[noreturn]] void failWrite(const QSaveFile& file) {
@@ -227,30 +242,31 @@ void writeBlock(QSaveFile& file, SheetBuffer& block) {
 } // namespace
 
 SpreadsheetLayout membersSpreadsheet() {
-    const auto column = [](const char16_t* header, int width, bool editable = false) {
-        return SpreadsheetColumn{QString::fromUtf16(header), width, editable};
+    enum Kind { Free, Text };
+    const auto column = [](const char16_t* header, int width, bool editable, Kind kind) {
+        return SpreadsheetColumn{QString::fromUtf16(header), width, editable, kind == Text};
     };
     return {QStringLiteral("Soci.xls"),
             QStringLiteral("Riepilogo Soci"),
             {
-                column(u"Cognome e nome", 250),
-                column(u"Tessera n.", 200),
-                column(u"Quota associativa", 200, true),
-                column(u"Luogo di nascita", 250),
-                column(u"Data di nascita", 200, true),
-                column(u"Codice fiscale", 200, true),
-                column(u"Partita IVA", 180),
-                column(u"Indirizzo di residenza", 250),
-                column(u"Città", 250),
-                column(u"Prov.", 150),
-                column(u"CAP", 150, true),
-                column(u"Qualifiche", 300),
-                column(u"Incarico ricoperto", 250),
-                column(u"IBAN", 250, true),
-                column(u"Note", 400),
-                column(u"Scadenza abbonamento", 200, true),
-                column(u"Recapito telefonico", 200),
-                column(u"E-mail", 250, true),
+                column(u"Cognome e nome", 250, false, Free),
+                column(u"Tessera n.", 200, false, Text),
+                column(u"Quota associativa", 200, true, Text),
+                column(u"Luogo di nascita", 250, false, Free),
+                column(u"Data di nascita", 200, true, Text),
+                column(u"Codice fiscale", 200, true, Text),
+                column(u"Partita IVA", 180, false, Text),
+                column(u"Indirizzo di residenza", 250, false, Free),
+                column(u"Città", 250, false, Free),
+                column(u"Prov.", 150, false, Free),
+                column(u"CAP", 150, true, Text),
+                column(u"Qualifiche", 300, false, Free),
+                column(u"Incarico ricoperto", 250, false, Free),
+                column(u"IBAN", 250, true, Text),
+                column(u"Note", 400, false, Free),
+                column(u"Scadenza abbonamento", 200, true, Text),
+                column(u"Recapito telefonico", 200, false, Text),
+                column(u"E-mail", 250, true, Free),
             }};
 }
 
@@ -264,15 +280,16 @@ SpreadsheetLayout receiptsSpreadsheet() {
     SpreadsheetLayout layout{QStringLiteral("Riepilogo_Ricevute.xls"),
                              QStringLiteral("Riepilogo Ricevute"),
                              {
-                                 {QStringLiteral("Ricevuta n."), 200, false},
-                                 {QStringLiteral("Data emissione"), 200, true},
+                                 // header, width, editable, keeps text
+                                 {QStringLiteral("Ricevuta n."), 200, false, true},
+                                 {QStringLiteral("Data emissione"), 200, true, true},
                              }};
     for (int line = 1; line <= ReceiptRecord::HeaderLines; ++line)
         layout.columns.append({QStringLiteral("Dati cliente (rigo %1)").arg(line), 300,
                                line == ReceiptRecord::HeaderLines});
     for (int row = 1; row <= ReceiptRecord::ItemRows; ++row)
         layout.columns.append({QStringLiteral("Servizio fornito %1").arg(row), 300, row >= 5});
-    layout.columns.append({QStringLiteral("Totale ricevuta"), 250, true});
+    layout.columns.append({QStringLiteral("Totale ricevuta"), 250, true, true});
     layout.columns.append({QStringLiteral("Da saldare"), 180, true});
     return layout;
 }
@@ -319,7 +336,7 @@ SpreadsheetOutcome writeSpreadsheet(const QString& path, const SpreadsheetLayout
     SheetBuffer block;
     appendHead(block, layout);
     for (qsizetype row = 0; row < rows.rowCount(); ++row) {
-        appendDataRow(block, rows, row);
+        appendDataRow(block, layout, rows, row);
         if (block.size() >= blockBytes) {
             writeBlock(file, block);
             if (progress && !progress(row + 1))

@@ -18,6 +18,10 @@ struct SpreadsheetColumn {
     QString header;
     int width = 0;               // the width attribute of the header cell
     bool editableInGrid = false; // the export window lets the user correct it before writing
+    // Codes, amounts and dates: their cells also carry the text format that LibreOffice Calc
+    // reads, since Calc ignores the table's x:str and would turn "00100" into 100. A cell that
+    // Calc would take for a formula ("=", "+", "-", "@" first) carries it in every column.
+    bool keepsText = false;
 };
 
 struct SpreadsheetLayout {

@@ -179,8 +179,10 @@ private Q_SLOTS:
         QCOMPARE(t.shellTargets, QStringList{QLatin1Char('"') + exportPath() + QLatin1Char('"')});
 
         const QByteArray exported = fileBytes(exportPath());
-        QVERIFY(exported.contains("<tr>" + cell("Rossi Mario") + cell("T-11") + cell("30,00")));
-        QVERIFY(exported.contains("<tr>" + cell("Bianchi Anna") + cell("T-12") + cell("25,00")));
+        QVERIFY(
+            exported.contains("<tr>" + cell("Rossi Mario") + textCell("T-11") + textCell("30,00")));
+        QVERIFY(exported.contains("<tr>" + cell("Bianchi Anna") + textCell("T-12") +
+                                  textCell("25,00")));
         QVERIFY(exported.contains(cell("D'Angelo Niccol\xF2")));
         QVERIFY(exported.contains(cell("niccolo@esempio.it") + "</tr></table></body></html>"));
         QVERIFY(exported.contains(cell("&lt;b&gt;Socio fondatore&lt;/b&gt;")));

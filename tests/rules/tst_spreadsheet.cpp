@@ -6,9 +6,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -34,10 +37,24 @@ QByteArray headerCell(const QByteArray& text, int width) {
            ">" + text + "</td>";
 }
 
-QByteArray dataRow(const QList<QByteArray>& cells) {
+QByteArray plainCell(const QByteArray& text) {
+    return "<td style=\"text-align: left;\">" + text + "</td>";
+}
+
+// A cell that LibreOffice Calc keeps as text.
+QByteArray textCell(const QByteArray& text) {
+    return "<td style=\"text-align: left;\" sdnum=\"1040;1040;@\">" + text + "</td>";
+}
+
+// Card number, fee, date of birth, tax code, VAT number, CAP, IBAN, expiry and telephone.
+const QList<int> memberTextColumns{1, 2, 4, 5, 6, 10, 13, 15, 16};
+// Number, date and total.
+const QList<int> receiptTextColumns{0, 1, 21};
+
+QByteArray dataRow(const QList<QByteArray>& cells, const QList<int>& textColumns) {
     QByteArray row = "<tr>";
-    for (const QByteArray& cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
+    for (int column = 0; column < cells.size(); ++column)
+        row += textColumns.contains(column) ? textCell(cells[column]) : plainCell(cells[column]);
     return row + "</tr>";
 }
 
@@ -76,26 +93,28 @@ MemberRecord rossi() {
     return m;
 }
 
-const QByteArray rossiRow = dataRow({
-    "Rossi Mario",
-    "A-1024",
-    "25,00",
-    "Citt\xE0 di Castello",
-    "14/05/1972",
-    "RSSMRA72E14C745K",
-    "",
-    "Via dell'Orologio 12",
-    "Forl\xEC",
-    "FC",
-    "47121",
-    "Istruttore di vela",
-    "Consigliere",
-    "IT60X0542811101000000123456",
-    "Quota versata con bonifico",
-    "31/12/2026",
-    "0543 123456",
-    "mario.rossi@esempio.it",
-});
+const QByteArray rossiRow = dataRow(
+    {
+        "Rossi Mario",
+        "A-1024",
+        "25,00",
+        "Citt\xE0 di Castello",
+        "14/05/1972",
+        "RSSMRA72E14C745K",
+        "",
+        "Via dell'Orologio 12",
+        "Forl\xEC",
+        "FC",
+        "47121",
+        "Istruttore di vela",
+        "Consigliere",
+        "IT60X0542811101000000123456",
+        "Quota versata con bonifico",
+        "31/12/2026",
+        "0543 123456",
+        "mario.rossi@esempio.it",
+    },
+    memberTextColumns);
 
 SpreadsheetTable membersTable(const QList<MemberRecord>& members) {
     SpreadsheetTable table(membersSpreadsheet().columns.size());
@@ -115,6 +134,39 @@ SpreadsheetTable largeTable() {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// The lines LibreOffice Calc writes for a sheet in which every filled cell holds text: each
+// text quoted, an empty cell empty. A cell that Calc turned into a number or evaluated shows
+// up unquoted, or with another text.
+QStringList csvOfTextCells(const QList<QStringList>& rows) {
+    QStringList lines;
+    for (const QStringList& row : rows) {
+        QStringList fields;
+        for (const QString& text : row) {
+            fields.append(text.isEmpty() ? QString()
+                                         : QLatin1Char('"') +
+                                               QString(text).replace(QStringLiteral("\""),
+                                                                     QStringLiteral("\"\"")) +
+                                               QLatin1Char('"'));
+        }
+        lines.append(fields.join(QLatin1Char(',')));
+    }
+    return lines;
+}
+
+QList<QStringList> sheetRows(const SpreadsheetLayout& layout, const SpreadsheetTable& table) {
+    QStringList headers;
+    for (const SpreadsheetColumn& column : layout.columns)
+        headers.append(column.header);
+    QList<QStringList> rows{headers};
+    for (qsizetype row = 0; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table.columnCount(); ++column)
+            cells.append(table.cell(row, column).trimmed());
+        rows.append(cells);
+    }
+    return rows;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -189,7 +241,8 @@ private Q_SLOTS:
         for (int empty = 2; empty <= 13; ++empty)
             cells.append(QByteArray());
         cells += {"Tessera FIV", "210,00", "S\xEC"};
-        QCOMPARE(fileBytes(path), head("Riepilogo Ricevute") + headerRow + dataRow(cells) + tail);
+        QCOMPARE(fileBytes(path), head("Riepilogo Ricevute") + headerRow +
+                                      dataRow(cells, receiptTextColumns) + tail);
     }
 
     void cellTextAsTheFileHoldsIt_data() {
@@ -218,6 +271,29 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QCOMPARE(spreadsheetCellBytes(text), bytes);
+    }
+
+    // Calc would evaluate "=1+2" and read "-5" as a number: such a cell keeps its text in any
+    // column.
+    void cellThatLooksLikeAFormulaKeepsItsText_data() {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QByteArray>("cell");
+        QTest::newRow("equals") << QStringLiteral("=1+2") << textCell("=1+2");
+        QTest::newRow("plus") << QStringLiteral("+39 333 1234567") << textCell("+39 333 1234567");
+        QTest::newRow("minus") << QStringLiteral("-5") << textCell("-5");
+        QTest::newRow("at") << QStringLiteral("@socio") << textCell("@socio");
+        QTest::newRow("after blanks") << QStringLiteral("  =A1") << textCell("=A1");
+        QTest::newRow("inside the text") << QStringLiteral("a=b-c") << plainCell("a=b-c");
+        QTest::newRow("empty") << QString() << plainCell("");
+    }
+    void cellThatLooksLikeAFormulaKeepsItsText() {
+        QFETCH(QString, note);
+        QFETCH(QByteArray, cell);
+        MemberRecord member = rossi();
+        member.Note = note;
+        writeSpreadsheet(path, membersSpreadsheet(), membersTable({member}));
+        QVERIFY(fileBytes(path).contains(textCell("IT60X0542811101000000123456") + cell +
+                                         textCell("31/12/2026")));
     }
 
     void markupInTheNotesReachesTheFileEscaped() {
@@ -310,6 +386,74 @@ private Q_SLOTS:
         QCOMPARE(outcome, SpreadsheetOutcome::Cancelled);
         QCOMPARE(fileBytes(path), QByteArray("esportazione precedente"));
         QCOMPARE(filesInFolder(), QStringList{QStringLiteral("Soci.xls")});
+    }
+    // Both exports opened in LibreOffice Calc under an Italian locale, where "25,00" is a number
+    // and a leading "=" a formula: every cell keeps the text that was exported.
+    void calcReadsEveryCellAsExported() {
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed");
+
+        MemberRecord codes = rossi();
+        codes.Cittadinanza = QStringLiteral("007");
+        codes.Cap = QStringLiteral("00100");
+        codes.PartitaIva = QStringLiteral("00000000588");
+        codes.Recapito = QStringLiteral("+39 0543 123456");
+        codes.Note = QStringLiteral("=1+2");
+        codes.Qualifiche = QStringLiteral("-5");
+        codes.Familiari = QStringLiteral("@socio");
+        MemberRecord accents = rossi();
+        accents.Dipendente = QStringLiteral("D'Angelo Niccolò");
+        accents.Note = QStringLiteral("<b>Socio</b> & \"amico\"");
+        accents.Iban = QString();
+        const SpreadsheetTable members = membersTable({codes, accents});
+        writeSpreadsheet(folder->filePath(QStringLiteral("Soci.xls")), membersSpreadsheet(),
+                         members);
+
+        ReceiptRecord receipt;
+        receipt.NumRic = QStringLiteral("12");
+        receipt.Data = QStringLiteral("15/03/2027");
+        receipt.CliRigo[0] = QStringLiteral("Bianchi Lucia");
+        receipt.Descrizione[0] = QStringLiteral("-10% sul corso");
+        receipt.Totale = QStringLiteral("125,50");
+        receipt.DaSaldare = QStringLiteral("Sì");
+        SpreadsheetTable receipts(receiptsSpreadsheet().columns.size());
+        receipts.appendRow(receiptCells(receipt));
+        writeSpreadsheet(folder->filePath(QStringLiteral("Riepilogo_Ricevute.xls")),
+                         receiptsSpreadsheet(), receipts);
+
+        // Text cells quoted, numbers as they are rather than as shown, UTF-8.
+        const QString csv = QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,1040,"
+                                           "true,true,false");
+        const QTemporaryDir home;
+        QProcess calc;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+        calc.setProcessEnvironment(environment);
+        calc.setWorkingDirectory(folder->path());
+        calc.start(soffice,
+                   {QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                    QStringLiteral("-env:UserInstallation=") +
+                        QUrl::fromLocalFile(home.filePath(QStringLiteral("profilo"))).toString(),
+                    QStringLiteral("--convert-to"), csv, QStringLiteral("--outdir"),
+                    QStringLiteral("csv"), QStringLiteral("Soci.xls"),
+                    QStringLiteral("Riepilogo_Ricevute.xls")});
+        if (!calc.waitForFinished(180000)) {
+            calc.kill();
+            calc.waitForFinished();
+            QFAIL("LibreOffice did not convert the files in time");
+        }
+        QVERIFY2(calc.exitCode() == 0, calc.readAllStandardError().constData());
+
+        const auto sheetLines = [&](const QString& name) {
+            const QByteArray bytes = fileBytes(folder->filePath(QStringLiteral("csv/") + name));
+            return QString::fromUtf8(bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        QCOMPARE(sheetLines(QStringLiteral("Soci.csv")),
+                 csvOfTextCells(sheetRows(membersSpreadsheet(), members)));
+        QCOMPARE(sheetLines(QStringLiteral("Riepilogo_Ricevute.csv")),
+                 csvOfTextCells(sheetRows(receiptsSpreadsheet(), receipts)));
     }
 };
 

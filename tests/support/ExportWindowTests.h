@@ -30,6 +30,11 @@ inline QByteArray cell(const QByteArray& text) {
     return "<td style=\"text-align: left;\">" + text + "</td>";
 }
 
+// A cell of a code, amount or date column, which LibreOffice Calc too keeps as text.
+inline QByteArray textCell(const QByteArray& text) {
+    return "<td style=\"text-align: left;\" sdnum=\"1040;1040;@\">" + text + "</td>";
+}
+
 inline void click(QWidget* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
