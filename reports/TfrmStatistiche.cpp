@@ -233,6 +233,7 @@ void TfrmStatistiche::openYear() {
         return;
     }
     const QString year = trimBlanks(txtAnno->text());
+    year_ = year;
     lblFile->setText(receiptsArchivePath(year.toInt()));
     lblFile->adjustSize(); // never shown, but sized as a label of the screen should be
     lblTitolo->setText(
@@ -290,7 +291,10 @@ void TfrmStatistiche::printChart() {
     printer.setCopyCount(*copies);
     if (!choosePrinter(this, printer))
         return;
-    ChartStats->print(printer, printer.copyCount());
+    // On paper the chart stands alone: its title names the year.
+    ChartContent printed = ChartStats->content();
+    printed.title.text += QStringLiteral(" nell'anno ") + year_;
+    ::printChart(printer, printed, printer.copyCount());
 }
 
 void TfrmStatistiche::showStatisticsHelp() {

@@ -58,4 +58,5 @@ private:
     void showStatisticsHelp();
 
     HintLine* hints_;
+    QString year_; // the year the chart shows
 };

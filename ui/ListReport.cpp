@@ -45,6 +45,11 @@ Report listReportTemplate() {
                      {printingDate(textObject(QStringLiteral("txtPagina"), {3, 2, 272, 5},
                                               verdanaBold(8), Qt::AlignCenter, Qt::white, slateGrey,
                                               QStringLiteral("Stampa eseguita in data [DATE]")))}};
+    // Under the last line a page can hold, right-aligned with the date's band.
+    report.pageNumber = {5,
+                         {textObject(QStringLiteral("txtNumeroPagina"), {3, 0.5, 272, 4},
+                                     verdanaBold(8), Qt::AlignRight | Qt::AlignVCenter,
+                                     QStringLiteral("Pagina [PAGE] di [PAGES]"))}};
     return report;
 }
 

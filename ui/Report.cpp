@@ -18,6 +18,8 @@ constexpr qreal thinLine = 0.25; // millimetres
 constexpr qreal tolerance = 1e-6;
 
 const QString datePlaceholder = QStringLiteral("[DATE]");
+const QString pagePlaceholder = QStringLiteral("[PAGE]");
+const QString pageCountPlaceholder = QStringLiteral("[PAGES]");
 
 [[noreturn]] void missingObject(const QString& name, const char* what) {
     throw std::logic_error(std::string("report object ") + name.toStdString() + what);
@@ -113,6 +115,21 @@ private:
     QList<ReportPage> pages_;
     qreal top_ = 0;
 };
+
+// Every page of a report that runs to more than one gets the band, its page number written in.
+void numberPages(QList<ReportPage>& pages, const ReportBand& band, const QRectF& area) {
+    if (pages.size() < 2)
+        return;
+    const QString count = QString::number(pages.size());
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        for (ReportObject object : band.objects) {
+            object.box.translate(area.left(), area.bottom());
+            object.text.replace(pagePlaceholder, QString::number(page + 1));
+            object.text.replace(pageCountPlaceholder, count);
+            pages[page].objects.append(object);
+        }
+    }
+}
 
 // The longest beginning of the text whose width fits: the rest is cut at the box's edge.
 QString fittingPrefix(const QString& text, const QFontMetricsF& metrics, qreal width) {
@@ -286,7 +303,7 @@ QPageLayout Report::pageLayout() const {
 }
 
 ReportObject* Report::find(const QString& name) {
-    for (ReportBand* band : {&title, &data, &footer})
+    for (ReportBand* band : {&title, &data, &footer, &pageNumber})
         for (ReportObject& object : band->objects)
             if (object.name == name)
                 return &object;
@@ -320,12 +337,14 @@ void Report::setPicture(const QString& name, const QImage& picture) {
 
 PreparedReport Report::prepare(const QDate& printingDate) const {
     const QPageLayout layout = pageLayout();
-    PageFlow flow(layout.paintRect(QPageLayout::Millimeter),
-                  printingDate.toString(QStringLiteral("dd/MM/yyyy")));
+    const QRectF area = layout.paintRect(QPageLayout::Millimeter);
+    PageFlow flow(area, printingDate.toString(QStringLiteral("dd/MM/yyyy")));
     flow.place(title);
     flow.flow(data);
     flow.place(footer);
-    return {name_, layout, flow.pages()};
+    QList<ReportPage> pages = flow.pages();
+    numberPages(pages, pageNumber, area);
+    return {name_, layout, pages};
 }
 
 void renderReport(const PreparedReport& report, QPagedPaintDevice& device, int copies,

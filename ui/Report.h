@@ -16,7 +16,8 @@ class QWidget;
 
 // A printed report: a page format and three bands of named objects placed in millimetres.
 // The title band prints once at the top of the first page, the data band flows over as many
-// pages as its lines need, the footer band prints once after the data.
+// pages as its lines need, the footer band prints once after the data. A report of more than
+// one page also prints its page number band on every page, in the bottom margin.
 
 enum class ReportObjectKind {
     Text,    // one line, cut at the box's edge, never wrapped
@@ -87,6 +88,9 @@ public:
     ReportBand title;
     ReportBand data;
     ReportBand footer;
+    // Placed from the top of the bottom margin, so it never covers a band; "[PAGE]" and
+    // "[PAGES]" in its texts become the page's number and the number of pages.
+    ReportBand pageNumber;
 
     // The object of that name in any band; nullptr when the template has none.
     ReportObject* find(const QString& name);

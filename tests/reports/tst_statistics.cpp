@@ -6,6 +6,7 @@
 #include "storage/ProgramFolder.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordFile.h"
+#include "tests/support/PdfText.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Chart.h"
@@ -257,11 +258,11 @@ private Q_SLOTS:
             << QList<Receipt>{{QStringLiteral("31/02/2024"), QStringLiteral("9,00")}} << false
             << QStringLiteral("Attenzione: una ricevuta dell'archivio non è stata conteggiata "
                               "perché illeggibile o con una data o un totale non validi.");
-        QTest::newRow("three")
+        QTest::newRow("two, and an incomplete record at the end")
             << QList<Receipt>{{QString(), QStringLiteral("9,00")},
                               {QStringLiteral("12/07/2024"), QStringLiteral("nove")}}
             << true
-            << QStringLiteral("Attenzione: 3 ricevute dell'archivio non sono state conteggiate "
+            << QStringLiteral("Attenzione: 2 ricevute dell'archivio non sono state conteggiate "
                               "perché illeggibili o con una data o un totale non validi.");
     }
     void skippedRecordsAreToldAfterTheChart() {
@@ -332,7 +333,8 @@ private Q_SLOTS:
         QCOMPARE(panInfo->text(), QString());
     }
 
-    // The copies typed become pages, each a landscape sheet of the chart as shown.
+    // The copies typed become pages, each a landscape sheet of the chart as shown, whose title
+    // names the year.
     void printsTheCopiesTyped_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("pages");
@@ -362,9 +364,19 @@ private Q_SLOTS:
         QCOMPARE(requests[0].filterOrInitial, QStringLiteral("1"));
         const QStringList printed = capturedPrintoutsForTests();
         QCOMPARE(printed.size(), pages > 0 ? 1 : 0);
-        if (pages > 0)
+        if (pages > 0) {
             QCOMPARE(pdfPages(printed[0]), pages);
+            const PdfText text = readPdfText(printed[0]);
+            const QList<PdfWord> titles =
+                text.find(QStringLiteral("Statistiche incassi percepiti nell'anno 2024"));
+            QCOMPARE(titles.size(), pages);
+            for (int page = 1; page <= pages; ++page)
+                QCOMPARE(titles[page - 1].page, page);
+        }
         QCOMPARE(screen->ChartStats->seriesKind(), SeriesKind::Pie);
+        QCOMPARE(
+            screen->ChartStats->content().title.text,
+            QStringLiteral("Statistiche incassi percepiti")); // the screen shows the year apart
     }
 
     void printStopsWhereTheUserStops_data() {

@@ -1,6 +1,7 @@
 #include "rules/ListOrder.h"
 #include "shell/SummaryList.h"
 #include "tests/shell/ShellTests.h"
+#include "tests/support/PdfText.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/DialogRunner.h"
@@ -123,14 +124,27 @@ private Q_SLOTS:
         QCOMPARE(t.messages.first().text, skippedRecordsMessage(2));
     }
 
+    // A list longer than a page: its pages are numbered.
     void printsTheLines() {
         QTemporaryDir pdfs;
         setPrintCaptureForTests(PrintCapture{true, pdfs.path()});
-        run(people(), 0, [](SampleList& list) {
+        std::vector<ListEntry> entries;
+        for (int i = 1; i <= 60; ++i)
+            entries.push_back({QStringLiteral("Socio %1").arg(i, 2, 10, QLatin1Char('0')), i});
+        run(entries, 0, [](SampleList& list) {
             QTest::mouseClick(list.btnStampa, Qt::LeftButton);
             list.reject();
         });
         QCOMPARE(capturedPrintoutsForTests().size(), 1);
+        const PdfText text = readPdfText(capturedPrintoutsForTests().first());
+        QCOMPARE(text.pageSizes.size(), 2);
+        QCOMPARE(text.find(QStringLiteral("Riepilogo di prova")).size(), 1);
+        QCOMPARE(text.find(QStringLiteral("Socio 60")).size(), 1);
+        for (int page = 1; page <= 2; ++page) {
+            const QList<PdfWord> number = text.find(QStringLiteral("Pagina %1 di 2").arg(page));
+            QCOMPARE(number.size(), 1);
+            QCOMPARE(number[0].page, page);
+        }
     }
 
     // A long list is sorted while its window is shown: each line still comes with its own

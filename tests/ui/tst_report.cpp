@@ -25,6 +25,7 @@ constexpr qreal bodyLeft = margin + 3;
 constexpr qreal bodyRight = bodyLeft + 273;
 constexpr qreal pageCentre = margin + 2 + 273 / 2.0;
 constexpr qreal slack = 0.5;
+constexpr qreal areaBottom = 210 - margin;
 
 const QString footer = QStringLiteral("Stampa eseguita in data 15/03/2027");
 
@@ -137,6 +138,7 @@ private Q_SLOTS:
         QVERIFY(info.isA4());
         QVERIFY(info.isLandscape());
 
+        QVERIFY(text.find(QStringLiteral("Pagina")).isEmpty()); // one page needs no number
         const QList<PdfWord> title = text.find(QStringLiteral("Riepilogo soci in archivio"));
         QCOMPARE(title.size(), 1);
         QVERIFY(qAbs(title[0].box.center().x() - pageCentre) < 1);
@@ -176,12 +178,26 @@ private Q_SLOTS:
         QCOMPARE(date.size(), 1);
         QCOMPARE(date[0].page, 3);
         QVERIFY(date[0].box.top() > text.find(line(120))[0].box.bottom());
+
+        // Each page numbered in the bottom margin, under the last line a page can hold.
+        for (int page = 1; page <= 3; ++page) {
+            const QString number = QStringLiteral("Pagina %1 di 3").arg(page);
+            const QList<PdfWord> found = text.find(number);
+            QVERIFY2(found.size() == 1, qPrintable(number));
+            QCOMPARE(found[0].page, page);
+            QVERIFY2(found[0].box.top() >= areaBottom && found[0].box.bottom() <= areaBottom + 5,
+                     qPrintable(QString::number(found[0].box.top())));
+            QVERIFY(qAbs(found[0].box.right() - (margin + 3 + 272)) < 1);
+        }
+        QVERIFY(text.find(line(109))[0].box.bottom() <
+                text.find(QStringLiteral("Pagina 2"))[0].box.top());
     }
 
     void dateGoesOnANewPageWhenTheLastLinesFillThePage() {
         const PdfText text = printedList(QStringLiteral("Riepilogo"), numberedLines(53));
         QCOMPARE(text.pageSizes.size(), 2);
-        QCOMPARE(text.pageText(2), footer);
+        QCOMPARE(text.pageText(2), footer + QStringLiteral(" Pagina 2 di 2"));
+        QCOMPARE(text.find(QStringLiteral("Pagina 1 di 2")).size(), 1);
         QVERIFY(qAbs(text.find(footer)[0].box.top() - (margin + 2)) < 1.5);
     }
 
