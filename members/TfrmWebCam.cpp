@@ -4,6 +4,7 @@
 #include "members/PhotoBox.h"
 #include "shell/Controls.h"
 #include "ui/Camera.h"
+#include "ui/MessageBox.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -89,10 +90,21 @@ void TfrmWebCam::setPhotoBox(PhotoBox* box) {
     photoBox_ = box;
 }
 
-// Without a camera, or with one that does not start, the live view keeps its drawing.
+// Without a camera, or with one that does not start, the live view keeps its drawing and the
+// user is told why nothing moves.
 void TfrmWebCam::switchOn() {
-    if (camCamera && !cameraOn_)
-        cameraOn_ = camCamera->start();
+    if (cameraOn_)
+        return;
+    if (!camCamera) {
+        showMessage(this, MessageKind::Warning,
+                    QStringLiteral("Impossibile avviare la webcam: nessuna webcam disponibile."));
+        return;
+    }
+    cameraOn_ = camCamera->start();
+    if (!cameraOn_)
+        showMessage(this, MessageKind::Warning,
+                    QStringLiteral("Impossibile avviare la webcam: la webcam non risponde o è "
+                                   "già in uso."));
 }
 
 void TfrmWebCam::switchOff() {

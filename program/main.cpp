@@ -1,5 +1,7 @@
 #include "program/ProgramScreens.h"
+#include "storage/ProgramFolder.h"
 #include "ui/Application.h"
+#include "ui/Translations.h"
 
 #include <QIcon>
 
@@ -7,6 +9,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL); // no graphics-card acceleration
     Application application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Velarno"));
+    installToolkitTranslations(programFolder());
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icona.svg")));
     // The program ends only through its own ways out: the login's "Esci" and the main menu.
     QGuiApplication::setQuitOnLastWindowClosed(false);

@@ -3,6 +3,7 @@
 #include "reports/IncomeSummaryHelpText.h"
 #include "rules/FindInList.h"
 #include "rules/IncomeSummary.h"
+#include "shell/Controls.h"
 #include "shell/EditBoxes.h"
 #include "shell/ErrorMessages.h"
 #include "shell/Fonts.h"
@@ -44,6 +45,7 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& text
     button->setObjectName(name);
     button->setFont(Fonts::button());
     button->setAutoDefault(false); // Enter in the find box presses nothing
+    answerKeyboard(button);
     button->setMinimumSize(width, 40);
     return button;
 }
@@ -199,10 +201,11 @@ void TfrmRiepLavoro::showEvent(QShowEvent* event) {
         buildSummary();
 }
 
-// Dialog windows close only through their own buttons; this one also through its title bar.
+// Escape does what "Esci" does; the title bar's close leaves as "Esci" does too.
 void TfrmRiepLavoro::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        btnEsci->click();
         return;
     }
     QDialog::keyPressEvent(event);

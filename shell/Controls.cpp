@@ -1,9 +1,12 @@
 #include "shell/Controls.h"
 
+#include "shell/EventHook.h"
 #include "shell/Fonts.h"
 #include "ui/Picture.h"
 
+#include <QFocusEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,11 +19,35 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
     return label;
 }
 
+namespace {
+
+// A box shows its text from the beginning whenever the user is not typing in it: when its text
+// is set from outside or rewritten by its leave step, and when the focus moves on.
+void showBeginningWhenNotTyping(QLineEdit* box) {
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] {
+        // Set from outside, not typed: what is typed stays at its cursor.
+        if (!box->hasFocus() && !box->isModified())
+            box->setCursorPosition(0);
+    });
+    hookEvents(box, [box](QEvent* event) {
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        // Not when another window comes up over the box: typing goes on where it was.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            box->setCursorPosition(0);
+        return false;
+    });
+}
+
+} // namespace
+
 QLineEdit* addEditBox(QWidget* parent, const QString& name, const QRect& where, const QFont& font) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setFont(font);
     box->setGeometry(where);
+    showBeginningWhenNotTyping(box);
     return box;
 }
 
@@ -30,8 +57,29 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& text
     button->setObjectName(name);
     button->setFont(Fonts::button());
     button->setGeometry(where);
-    button->setAutoDefault(false);
+    button->setAutoDefault(false); // no default button: Enter in a box presses nothing
+    answerKeyboard(button);
     return button;
+}
+
+void answerKeyboard(QPushButton* button) {
+    hookEvents(button, [button](QEvent* event) {
+        if (event->type() == QEvent::FocusIn) {
+            // The style draws the focus only after a focus change by keyboard; a screen's
+            // own focus step (Enter in a box) is one too.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+                button->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        button->click();
+        return true;
+    });
 }
 
 QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where) {

@@ -15,8 +15,11 @@ class QWidget;
 // Controls placed at fixed positions in a screen's container, named as the screens name them.
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& where);
 QLineEdit* addEditBox(QWidget* parent, const QString& name, const QRect& where, const QFont& font);
+// Buttons answer the keyboard: see answerKeyboard.
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& text,
                        const QRect& where);
+// A focused button is pressed by Enter as by Space, and shows its focus however it got it.
+void answerKeyboard(QPushButton* button);
 // A light rounded panel that groups controls, placed behind them.
 QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where);
 

@@ -1,5 +1,6 @@
 #include "shell/ScreenKinds.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -61,20 +62,72 @@ void PersistentScreen::resizeEvent(QResizeEvent* event) {
 
 FixedDialog::FixedDialog(QWidget* opener, const QString& objectName, const QString& caption,
                          QSize size)
-    : QDialog(opener, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(opener, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      openerWindow_(opener ? opener->window() : nullptr) {
     setObjectName(objectName);
     setWindowTitle(caption);
     setFixedSize(size);
+    if (openerWindow_)
+        openerWindow_->installEventFilter(this);
+}
+
+QAbstractButton* FixedDialog::wayOut() const {
+    // Cancelling first: "Chiudi" saves in some windows that also have "Annulla".
+    for (const QString& name :
+         {QStringLiteral("btnAnnulla"), QStringLiteral("btnClose"), QStringLiteral("btnChiudi"),
+          QStringLiteral("cmdEsci"), QStringLiteral("btnEsci")}) {
+        const auto buttons = findChildren<QAbstractButton*>(name);
+        for (QAbstractButton* button : buttons)
+            if (button->isVisibleTo(this) && button->isEnabled())
+                return button;
+    }
+    return nullptr;
 }
 
 void FixedDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        if (QAbstractButton* button = wayOut())
+            button->click();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
 void FixedDialog::closeEvent(QCloseEvent* event) {
-    event->ignore();
+    QAbstractButton* button = leaving_ ? nullptr : wayOut();
+    if (button) {
+        leaving_ = true; // a way out that closes the window itself ends here
+        button->click();
+        leaving_ = false;
+    } else if (isVisible()) {
+        reject();
+    }
+    event->setAccepted(!isVisible()); // a way out that asked and was refused keeps it open
+}
+
+void FixedDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // A minimised modal window would leave its opener blocked: they go and come back together.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && openerWindow_ &&
+        !openerWindow_->isMinimized())
+        openerWindow_->showMinimized();
+}
+
+bool FixedDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == openerWindow_ && isVisible() && isMinimized()) {
+        const bool openerBack =
+            (event->type() == QEvent::WindowStateChange && !openerWindow_->isMinimized()) ||
+            event->type() == QEvent::WindowActivate;
+        if (openerBack)
+            comeBackWithOpener();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FixedDialog::comeBackWithOpener() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }

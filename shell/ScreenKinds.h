@@ -39,13 +39,29 @@ private:
     QWidget* panContainer_;
 };
 
-// A dialog window: fixed size, no buttons in its title bar, closed only by its own buttons.
+class QAbstractButton;
+
+// A dialog window: fixed size, no buttons asked for in its title bar. A window manager that
+// draws them anyway gets a close that acts as the window's own way out, as Escape does, and a
+// minimise that the window comes back from with its opener.
 class FixedDialog : public QDialog {
     Q_OBJECT
 public:
     FixedDialog(QWidget* opener, const QString& objectName, const QString& caption, QSize size);
 
+    // The button that leaves the window without doing its task ("Annulla", "Chiudi", "Esci"),
+    // null when the window has none showing.
+    QAbstractButton* wayOut() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void comeBackWithOpener();
+
+    QWidget* openerWindow_;
+    bool leaving_ = false;
 };

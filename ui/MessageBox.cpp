@@ -1,5 +1,6 @@
 #include "ui/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -37,10 +38,24 @@ QMessageBox::StandardButtons buttonsOf(MessageKind kind) {
     }
 }
 
+// Italian even where the toolkit's translations are missing.
+void nameButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, QString> names[] = {
+        {QMessageBox::Ok, QStringLiteral("OK")},
+        {QMessageBox::Cancel, QStringLiteral("Annulla")},
+        {QMessageBox::Yes, QStringLiteral("Sì")},
+        {QMessageBox::No, QStringLiteral("No")},
+    };
+    for (const auto& [which, name] : names)
+        if (QAbstractButton* button = box.button(which))
+            button->setText(name);
+}
+
 bool runBox(QWidget* parent, MessageKind kind, const QString& text) {
     if (testHandler())
         return testHandler()(kind, text);
     QMessageBox box(iconOf(kind), QStringLiteral("Velarno"), text, buttonsOf(kind), parent);
+    nameButtons(box);
     box.setDefaultButton(kind == MessageKind::Question ? QMessageBox::Yes : QMessageBox::Ok);
     return box.exec() == QMessageBox::Yes;
 }

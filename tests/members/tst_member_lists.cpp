@@ -292,6 +292,26 @@ private Q_SLOTS:
         QVERIFY(t.messages.isEmpty());
     }
 
+    // The find box hands Enter to "Trova", which Enter then presses and which shows its focus.
+    void enterInTheFindBoxThenEnterAgainFinds() {
+        openFromEditor<TfrmSospesi>(editor->btnScadenze, [](TfrmSospesi& window) {
+            const QImage unfocused = window.btnTrova->grab().toImage();
+            typeText(window.txtTrova, QStringLiteral("rossi"));
+            QTest::keyClick(window.txtTrova, Qt::Key_Return);
+            QVERIFY(window.btnTrova->hasFocus());
+            QVERIFY(window.btnTrova->grab().toImage() != unfocused);
+            QCOMPARE(window.selectedRow(), -1);
+            QTest::keyClick(window.btnTrova, Qt::Key_Return);
+            QCOMPARE(window.selectedRow(), 0);
+            QTest::keyClick(window.btnTrova, Qt::Key_Enter);
+            QCOMPARE(window.selectedRow(), 1);
+            QTest::keyClick(window.btnTrova, Qt::Key_Space);
+            QCOMPARE(window.selectedRow(), 2);
+            QVERIFY(window.isVisible());
+            window.reject();
+        });
+    }
+
     void skippedRecordsAreToldOnce() {
         MemberRecord noDate = member(QStringLiteral("Neri Luca"), QStringLiteral("Roma"),
                                      QStringLiteral("5"), QString());
@@ -308,6 +328,22 @@ private Q_SLOTS:
         QCOMPARE(t.messages.size(), 1);
         QCOMPARE(t.messages[0].kind, MessageKind::Warning);
         QCOMPARE(t.messages[0].text, skippedRecordsMessage(2));
+    }
+
+    // Left by an append that never ended: no member, and nothing was skipped.
+    void incompleteLastRecordIsNoWarning() {
+        QFile archive(membersArchivePath());
+        QVERIFY(archive.open(QIODevice::Append));
+        archive.write(member(QStringLiteral("Neri Luca"), QStringLiteral("Roma"),
+                             QStringLiteral("5"), QStringLiteral("01/03/2024"))
+                          .toBytes()
+                          .left(100));
+        archive.close();
+        openFromEditor<TfrmSospesi>(editor->btnScadenze, [](TfrmSospesi& window) {
+            QCOMPARE(window.model().rowCount(), 4);
+            window.reject();
+        });
+        QVERIFY(t.messages.isEmpty());
     }
 
     // "Annulla" in the progress window: the search stays at its criteria, a list closes.

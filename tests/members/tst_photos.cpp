@@ -382,11 +382,18 @@ private Q_SLOTS:
 
     void withoutCameraCaptureCopiesTheDrawing_data() {
         QTest::addColumn<bool>("hasCamera");
-        QTest::newRow("no camera") << false;
-        QTest::newRow("camera that does not start") << true;
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no camera")
+            << false
+            << QStringLiteral("Impossibile avviare la webcam: nessuna webcam disponibile.");
+        QTest::newRow("camera that does not start")
+            << true
+            << QStringLiteral(
+                   "Impossibile avviare la webcam: la webcam non risponde o è già in uso.");
     }
     void withoutCameraCaptureCopiesTheDrawing() {
         QFETCH(bool, hasCamera);
+        QFETCH(QString, warning);
         auto log = std::make_shared<CameraLog>();
         log->startSucceeds = false;
         FakeCamera* camera = nullptr;
@@ -402,6 +409,9 @@ private Q_SLOTS:
         driveDialog<TfrmWebCam>([&](TfrmWebCam& webcam) {
             drawing = webcam.imgCamera->picture();
             click(webcam.btnAccendi);
+            QCOMPARE(t.messages.size(), 1);
+            QCOMPARE(t.messages[0].kind, MessageKind::Warning);
+            QCOMPARE(t.messages[0].text, warning);
             if (camera)
                 camera->deliverFromOwnThread(solidPicture(Qt::red));
             QCoreApplication::processEvents();

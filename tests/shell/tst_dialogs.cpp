@@ -1,6 +1,7 @@
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmGuida.h"
 #include "shell/TfrmInfo.h"
+#include "shell/TfrmLogo.h"
 #include "shell/TfrmSplash.h"
 #include "storage/ProgramFolder.h"
 #include "tests/shell/ShellTests.h"
@@ -12,6 +13,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+std::unique_ptr<FixedDialog> makeDialog(const QString& name) {
+    if (name == QStringLiteral("TfrmCalendario"))
+        return std::make_unique<TfrmCalendario>(nullptr);
+    if (name == QStringLiteral("TfrmLogo"))
+        return std::make_unique<TfrmLogo>(nullptr);
+    if (name == QStringLiteral("TfrmInfo"))
+        return std::make_unique<TfrmInfo>(nullptr);
+    return std::make_unique<TfrmGuida>(nullptr);
+}
+} // namespace
 
 class TestDialogs : public QObject {
     Q_OBJECT
@@ -111,20 +125,79 @@ private Q_SLOTS:
         QCOMPARE(box.text(), QString());
     }
 
-    void dialogsCloseOnlyThroughTheirButtons() {
-        setDialogDriverForTests([](QDialog& dialog) {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            QVERIFY(dialog.isVisible());
-            dialog.close();
-            QVERIFY(dialog.isVisible());
-            QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
-            QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-            QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("btnAnnulla")),
-                              Qt::LeftButton);
-            QVERIFY(!dialog.isVisible());
+    // Escape, and the title bar's close where a window manager draws one anyway, press the
+    // window's own way out.
+    void escapeAndTitleBarCloseTakeTheWayOut_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("byEscape");
+        QTest::addColumn<QString>("wayOut");
+        QTest::addColumn<int>("result");
+        for (const bool byEscape : {true, false}) {
+            const char* how = byEscape ? "Escape" : "title bar close";
+            QTest::addRow("date picker, %s", how)
+                << QStringLiteral("TfrmCalendario") << byEscape << QStringLiteral("btnAnnulla")
+                << int(QDialog::Rejected);
+            QTest::addRow("logo, %s", how)
+                << QStringLiteral("TfrmLogo") << byEscape << QStringLiteral("btnAnnulla")
+                << int(QDialog::Rejected);
+            QTest::addRow("information, %s", how)
+                << QStringLiteral("TfrmInfo") << byEscape << QStringLiteral("btnChiudi")
+                << int(QDialog::Accepted);
+            QTest::addRow("help, %s", how) << QStringLiteral("TfrmGuida") << byEscape
+                                           << QStringLiteral("btnChiudi") << int(QDialog::Accepted);
+        }
+    }
+    void escapeAndTitleBarCloseTakeTheWayOut() {
+        QFETCH(QString, window);
+        QFETCH(bool, byEscape);
+        QFETCH(QString, wayOut);
+        QFETCH(int, result);
+        std::unique_ptr<FixedDialog> dialog = makeDialog(window);
+        QSignalSpy pressed(control<QPushButton>(dialog.get(), wayOut), &QPushButton::clicked);
+        bool closed = false;
+        setDialogDriverForTests([&](QDialog& shown) {
+            QVERIFY(QTest::qWaitForWindowActive(&shown));
+            QVERIFY(!(shown.windowFlags() & Qt::WindowCloseButtonHint));
+            QCOMPARE(shown.minimumSize(), shown.maximumSize());
+            if (byEscape)
+                QTest::keyClick(shown.focusWidget() ? shown.focusWidget() : &shown, Qt::Key_Escape);
+            else
+                QVERIFY(shown.close());
+            closed = !shown.isVisible();
         });
-        QLineEdit box;
-        pickDate(opener.get(), QStringLiteral("datasca"), &box);
+        QCOMPARE(execDialog(*dialog), result);
+        QVERIFY(closed);
+        QCOMPARE(pressed.count(), 1);
+    }
+
+    // A window without a way out of its own is still closed by its title bar.
+    void titleBarClosesAWindowWithoutWayOut() {
+        FixedDialog dialog(opener.get(), QStringLiteral("TfrmProva"), QStringLiteral(" Prova"),
+                           QSize(200, 100));
+        setDialogDriverForTests([](QDialog& shown) {
+            QTest::keyClick(&shown, Qt::Key_Escape);
+            QVERIFY(shown.isVisible()); // Escape has nothing to press
+            QVERIFY(shown.close());
+        });
+        QCOMPARE(execDialog(dialog), int(QDialog::Rejected));
+    }
+
+    // A minimised modal window would leave its opener blocked with nothing to answer.
+    void minimisedWindowComesBackWithItsOpener() {
+        opener->show();
+        QVERIFY(QTest::qWaitForWindowExposed(opener.get()));
+        setDialogDriverForTests([this](QDialog& shown) {
+            QVERIFY(QTest::qWaitForWindowExposed(&shown));
+            shown.setWindowState(Qt::WindowMinimized);
+            QVERIFY(opener->isMinimized());
+            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
+            opener->setWindowState(Qt::WindowNoState);
+            QVERIFY(!shown.isMinimized());
+            QVERIFY(shown.isVisible());
+            QTest::keyClick(&shown, Qt::Key_Escape);
+        });
+        TfrmInfo info(opener.get());
+        QCOMPARE(execDialog(info), int(QDialog::Accepted));
     }
 };
 
