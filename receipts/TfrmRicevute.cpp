@@ -204,10 +204,13 @@ void TfrmRicevute::buildItems(QWidget* panel) {
         txtImporto[row] = amount;
     }
     const int totalY = 78 + ReceiptRecord::ItemRows * lineStep + 8;
+    // Wide enough for a total as long as its stored field, "999999999999999".
+    constexpr int totalWidth = 214;
+    constexpr int totalX = amountX + amountWidth - totalWidth;
     btnTotale = addCommand(panel, QStringLiteral("btnTotale"), QStringLiteral("Calcola totale  >>"),
-                           QRect(amountX - 196, totalY, 190, 36));
+                           QRect(totalX - 196, totalY, 190, 36));
     txtTotale = addLabel(panel, QStringLiteral("txtTotale"), QString(),
-                         QRect(amountX, totalY, amountWidth, 36));
+                         QRect(totalX, totalY, totalWidth, 36));
     txtTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtTotale->setFont(Fonts::font(Fonts::Family::verdana(), 14, true));
     txtTotale->setStyleSheet(QStringLiteral(
@@ -215,7 +218,7 @@ void TfrmRicevute::buildItems(QWidget* panel) {
     chkDaSaldare = new QCheckBox(QStringLiteral("Da saldare"), panel);
     chkDaSaldare->setObjectName(QStringLiteral("chkDaSaldare"));
     chkDaSaldare->setFont(Fonts::caption());
-    chkDaSaldare->setGeometry(rightX, totalY + 4, 180, 28);
+    chkDaSaldare->setGeometry(rightX, totalY + 4, 160, 28);
     connect(btnTotale, &QPushButton::clicked, this, &TfrmRicevute::computeTotal);
 }
 

@@ -201,6 +201,7 @@ void rewriteWhileTyping(QLineEdit* box, Rewrite rule) {
             return;
         const int cursor = box->cursorPosition() - leadingBlanks(text);
         box->setText(rewritten);
+        box->setModified(true); // still the user's typing
         box->setCursorPosition(qBound(0, cursor, int(rewritten.size())));
     });
 }

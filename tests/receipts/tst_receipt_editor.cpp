@@ -103,6 +103,12 @@ private Q_SLOTS:
     void textsFit() {
         openEditor();
         checkTextsFit(editor.get());
+        // The total of fifteen characters, as long as the stored field.
+        for (const QString& total :
+             {QStringLiteral("123456789013,74"), QStringLiteral("999999999999999")}) {
+            editor->txtTotale->setText(total);
+            checkTextsFit(editor.get());
+        }
     }
 
     void newYearStartsAtOne() {
@@ -316,6 +322,20 @@ private Q_SLOTS:
         QTest::keyClick(editor->txtNumRic, Qt::Key_Return);
         QVERIFY(editor->txtData->hasFocus());
         QCOMPARE(editor->txtData->selectedText(), QStringLiteral("10/12/2026"));
+    }
+
+    // A box without the focus shows the beginning of a long text, not its end.
+    void boxesShowTheBeginningOfLongTexts() {
+        openEditor();
+        const QString longText = QStringLiteral(
+            "Quota sociale ridotta per under 18, comprensiva di assicurazione e tessera");
+        editor->txtLavRigo[0]->setText(longText);
+        QCOMPARE(editor->txtLavRigo[0]->cursorPosition(), 0);
+        editor->txtDescrizione[0]->setFocus();
+        typeText(editor->txtDescrizione[0], longText);
+        QVERIFY(editor->txtDescrizione[0]->cursorPosition() > 0);
+        QTest::keyClick(editor->txtDescrizione[0], Qt::Key_Return);
+        QCOMPARE(editor->txtDescrizione[0]->cursorPosition(), 0);
     }
 
     void totalOfTheAmounts() {
