@@ -76,6 +76,7 @@ TfrmAnagrafica::TfrmAnagrafica(ScreenFlow& screenFlow)
     buildPhoto(panel);
     buildNavigation(panel);
     buildActions(panel);
+    addDecorations(panel);
     btnFocus = addFocusSink(panel);
     addHints();
     newCard();
@@ -223,6 +224,38 @@ void TfrmAnagrafica::buildNavigation(QWidget* panel) {
             [this] { navigate(NavigationButton::Previous); });
     connect(cmdAvanti, &QPushButton::clicked, this, [this] { navigate(NavigationButton::Next); });
     connect(cmdUltimo, &QPushButton::clicked, this, [this] { navigate(NavigationButton::Last); });
+}
+
+// Panels that group the card's sections, each emptying the hint line, and the two pictures the
+// screen keeps unseen: the decoration and the placeholder photo.
+void TfrmAnagrafica::addDecorations(QWidget* panel) {
+    const auto controls = [panel](std::initializer_list<const char16_t*> names) {
+        QList<QWidget*> group;
+        for (const char16_t* name : names)
+            group.append(panel->findChild<QWidget*>(QString::fromUtf16(name)));
+        return group;
+    };
+    const auto background = [this](const QString& name, const QList<QWidget*>& group,
+                                   int margin = 3) {
+        hints_->addBackground(addPanelBehind(name, group, margin));
+    };
+    background(QStringLiteral("shpSezione01"), controls({u"lblDipendente", u"txtEmail"}), 6);
+    background(QStringLiteral("bkgSfondo01"), controls({u"lblDipendente", u"txtCap"}));
+    background(QStringLiteral("bkgSfondo02"), controls({u"lblQualifiche", u"txtNote"}));
+    background(QStringLiteral("bkgDataSca"),
+               controls({u"lblDataSca", u"txtDataSca", u"delDataSca"}));
+    background(QStringLiteral("bkgDataPag"), controls({u"lblPreavviso", u"txtPreavviso"}));
+    background(QStringLiteral("bkgTimbro"), controls({u"lblRecapito", u"btnEmail"}));
+    background(QStringLiteral("shpFoto"), {imgFoto});
+    background(QStringLiteral("shpRecord"), {cmdPrimo, cmdUltimo}, 4);
+    background(QStringLiteral("shpInfo"), {lblPosizione}, 2);
+    background(QStringLiteral("shpNuovo"), {btnNuovo, btnEsci}, 4);
+
+    auto* decoration = addLabel(panel, QStringLiteral("imgDecoro"), QString(),
+                                QRect(photoX, 8, PhotoBox::DesignSize.width(), 36));
+    decoration->hide();
+    hints_->addBackground(decoration);
+    addHiddenPicture(panel, QStringLiteral("imgBianco"), placeholderPhoto());
 }
 
 void TfrmAnagrafica::buildActions(QWidget* panel) {

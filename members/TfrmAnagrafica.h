@@ -56,6 +56,7 @@ private:
     void buildPhoto(QWidget* panel);
     void buildNavigation(QWidget* panel);
     void buildActions(QWidget* panel);
+    void addDecorations(QWidget* panel);
     void addHints();
     QPushButton* addCommand(QWidget* panel, const QString& name, const QString& text,
                             const QRect& where, void (TfrmAnagrafica::*action)());

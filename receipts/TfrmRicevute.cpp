@@ -75,6 +75,7 @@ TfrmRicevute::TfrmRicevute(ScreenFlow& screenFlow)
     buildHeader(panel);
     buildItems(panel);
     buildPriceList(panel);
+    addDecorations(panel);
     btnFocus = addFocusSink(panel);
     chainKeys();
     addHints();
@@ -282,6 +283,30 @@ void TfrmRicevute::addHints() {
     };
     for (const auto& [control, hint] : hints)
         hints_->addHint(control, QString::fromUtf16(hint));
+}
+
+// Panels that group the toolbar's buttons and the header's boxes, each emptying the hint line,
+// over the whole work area's background.
+void TfrmRicevute::addDecorations(QWidget* panel) {
+    const auto background = [this](const QString& name, const QList<QWidget*>& group,
+                                   int margin = 2) {
+        hints_->addBackground(addPanelBehind(name, group, margin));
+    };
+    background(QStringLiteral("shpPulsanti02"), {cmdNuovo, cmdSalva});
+    background(QStringLiteral("shpPulsanti03"), {cmdTrova, cmdStampa});
+    background(QStringLiteral("shpRecord"), {cmdPrimo, cmdUltimo});
+    background(QStringLiteral("shpPulsanti04"), {cmdEsporta, cmdDaSaldare});
+    background(QStringLiteral("shpPulsanti05"), {cmdGuida, cmdEsci});
+    QWidget* numberCaption = panel->findChild<QWidget*>(QStringLiteral("lblNumRic"));
+    background(QStringLiteral("sfoNumRic"), {numberCaption, impNumerazione}, 3);
+    background(QStringLiteral("bkgNumRic"), {txtNumRic, impNumerazione}, 1);
+    background(QStringLiteral("bkgData"),
+               {panel->findChild<QWidget*>(QStringLiteral("lblData")), impData}, 3);
+    background(QStringLiteral("sfoDaSaldare"), {chkDaSaldare});
+    // Lowest of all, as every panel made last.
+    addBackgroundPanel(panel, QStringLiteral("shpSfondo"),
+                       QRect(0, 48, ContainerSize.width(), 614));
+    addBackgroundPanel(panel, QStringLiteral("shpContainer"), QRect(QPoint(0, 0), ContainerSize));
 }
 
 void TfrmRicevute::addBackgroundPanel(QWidget* parent, const QString& name, const QRect& where) {

@@ -52,6 +52,7 @@ private:
     void buildHeader(QWidget* panel);
     void buildItems(QWidget* panel);
     void buildPriceList(QWidget* panel);
+    void addDecorations(QWidget* panel);
     void chainKeys();
     void addHints();
     void addBackgroundPanel(QWidget* parent, const QString& name, const QRect& where);

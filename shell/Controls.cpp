@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& where) {
@@ -80,6 +81,24 @@ void answerKeyboard(QPushButton* button) {
         button->click();
         return true;
     });
+}
+
+QLabel* addHiddenPicture(QWidget* parent, const QString& name, const QImage& picture) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(QPixmap::fromImage(picture));
+    label->hide();
+    return label;
+}
+
+QFrame* addPanelBehind(const QString& name, const QList<QWidget*>& group, int margin) {
+    QRect around;
+    for (const QWidget* control : group)
+        around = around.united(control->geometry());
+    QFrame* panel = addPanel(group.first()->parentWidget(), name,
+                             around.adjusted(-margin, -margin, margin, margin));
+    panel->stackUnder(group.first());
+    return panel;
 }
 
 QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where) {

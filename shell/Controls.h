@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <Qt>
 
 class QFont;
 class QFrame;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,8 +22,13 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& text
                        const QRect& where);
 // A focused button is pressed by Enter as by Space, and shows its focus however it got it.
 void answerKeyboard(QPushButton* button);
+// A picture the screen keeps without showing it (a built-in picture it hands out when asked).
+QLabel* addHiddenPicture(QWidget* parent, const QString& name, const QImage& picture);
 // A light rounded panel that groups controls, placed behind them.
 QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where);
+// The same panel framing a group of controls of the same parent (given in the order they were
+// made), a few pixels around them, above the panels already there and below the controls.
+QFrame* addPanelBehind(const QString& name, const QList<QWidget*>& group, int margin = 3);
 
 // The large screens: a rounded card on the background, a caption in the screens' dark text
 // colour, and one of the program's pictures (":/pictures/<file>.svg").

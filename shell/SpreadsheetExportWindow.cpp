@@ -90,6 +90,9 @@ public:
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == SpreadsheetExportWindow::ColumnNameRole &&
+            section == numberColumn)
+            return QStringLiteral("colNum");
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
         return section == numberColumn ? QStringLiteral("N.") : columns_[section - 1].header;

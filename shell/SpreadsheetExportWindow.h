@@ -18,6 +18,9 @@ public:
     QPushButton *cmdEsporta, *cmdGuida, *cmdEsci;
     QLabel* panInfo;
 
+    // The grid's header gives a column's name under this role: "colNum" for the position.
+    static constexpr int ColumnNameRole = Qt::UserRole;
+
 protected:
     struct Topic {
         QString title;

@@ -165,6 +165,8 @@ void TfrmLogo::buildSmallPictures() {
         picture->makeClickable();
     connect(imgEuro, &Picture::clicked, this, [this] { imgLogo->setPicture(defaultLogo()); });
     connect(btnCancLogo, &Picture::clicked, this, [this] { imgLogo->setPicture(emptyLogo()); });
+    addHiddenPicture(this, QStringLiteral("imgTemp"), defaultLogo());
+    addHiddenPicture(this, QStringLiteral("imgBianco"), emptyLogo());
 }
 
 void TfrmLogo::showEvent(QShowEvent* event) {

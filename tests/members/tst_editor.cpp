@@ -13,6 +13,7 @@
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -175,6 +176,31 @@ private Q_SLOTS:
         QTest::keyClick(editor->txtDataSca, Qt::Key_Return);
         QVERIFY(editor->txtDataSca->hasFocus());
         QCOMPARE(editor->txtDataSca->selectedText(), QStringLiteral("31/01/2027"));
+    }
+
+    // The named panels frame their controls and empty the hint line; the two unseen pictures
+    // hold their pictures.
+    void decorationsHaveTheirNames() {
+        for (const char* name :
+             {"bkgDataPag", "bkgDataSca", "bkgSfondo01", "bkgSfondo02", "bkgTimbro", "shpFoto",
+              "shpInfo", "shpNuovo", "shpRecord", "shpSezione01"}) {
+            auto* panel = control<QFrame>(editor.get(), QString::fromLatin1(name));
+            QVERIFY2(panel->isVisible(), name);
+        }
+        QVERIFY(control<QFrame>(editor.get(), QStringLiteral("shpFoto"))
+                    ->geometry()
+                    .contains(editor->imgFoto->geometry()));
+        for (const char* name : {"imgDecoro", "imgBianco"})
+            QVERIFY2(!control<QLabel>(editor.get(), QString::fromLatin1(name))->isVisible(), name);
+        QVERIFY(!control<QLabel>(editor.get(), QStringLiteral("imgBianco"))->pixmap().isNull());
+
+        auto* panInfo = control<QLabel>(editor.get(), QStringLiteral("panInfo"));
+        QTest::mouseMove(editor->windowHandle(),
+                         editor->btnSalva->mapTo(editor.get(), QPoint(5, 5)));
+        QVERIFY(!panInfo->text().isEmpty());
+        QTest::mouseMove(editor->windowHandle(),
+                         editor->imgFoto->mapTo(editor.get(), QPoint(-2, -2)));
+        QCOMPARE(panInfo->text(), QString());
     }
 
     void codesAreTypedInCapitals() {

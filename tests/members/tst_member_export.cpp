@@ -105,6 +105,9 @@ private Q_SLOTS:
                      QStringLiteral(" Esporta archivio soci in Microsoft Excel"));
             QCOMPARE(window.panInfo->text(),
                      QStringLiteral("Esportazione archivio in Microsoft Excel."));
+            QCOMPARE(window.grdRecords->model()->headerData(
+                         0, Qt::Horizontal, SpreadsheetExportWindow::ColumnNameRole),
+                     QStringLiteral("colNum"));
             QCOMPARE(
                 headers(window.grdRecords),
                 (QStringList{QStringLiteral("N."), QStringLiteral("Cognome e nome"),

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QLabel>
 #include <QPushButton>
 #include <functional>
 
@@ -162,6 +163,13 @@ private Q_SLOTS:
                     .save(userFile(QStringLiteral("nuovo.jpg")), "JPEG"));
         const int result = runLogoWindow([&](TfrmLogo& window) {
             QCOMPARE(opaque(window.imgLogo->picture()), stored);
+            // The built-in pictures, kept unseen.
+            for (const char* name : {"imgTemp", "imgBianco"}) {
+                auto* picture = control<QLabel>(&window, QString::fromLatin1(name));
+                QVERIFY2(!picture->isVisible() && !picture->pixmap().isNull(), name);
+            }
+            QCOMPARE(control<QLabel>(&window, QStringLiteral("imgTemp"))->pixmap().size(),
+                     QSize(297, 184));
             click(window.btnSfoglia); // cancelled: nothing changes
             QCOMPARE(opaque(window.imgLogo->picture()), stored);
             answer = userFile(QStringLiteral("nuovo.jpg"));

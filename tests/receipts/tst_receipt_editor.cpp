@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -336,6 +337,21 @@ private Q_SLOTS:
         QVERIFY(editor->txtDescrizione[0]->cursorPosition() > 0);
         QTest::keyClick(editor->txtDescrizione[0], Qt::Key_Return);
         QCOMPARE(editor->txtDescrizione[0]->cursorPosition(), 0);
+    }
+
+    void decorationsHaveTheirNames() {
+        openEditor();
+        for (const char* name :
+             {"bkgData", "bkgNumRic", "sfoDaSaldare", "sfoNumRic", "shpContainer", "shpPulsanti02",
+              "shpPulsanti03", "shpPulsanti04", "shpPulsanti05", "shpRecord", "shpSfondo"})
+            QVERIFY2(control<QFrame>(editor.get(), QString::fromLatin1(name))->isVisible(), name);
+        auto* panInfo = control<QLabel>(editor.get(), QStringLiteral("panInfo"));
+        QTest::mouseMove(editor->windowHandle(),
+                         editor->cmdSalva->mapTo(editor.get(), QPoint(5, 5)));
+        QVERIFY(!panInfo->text().isEmpty());
+        QTest::mouseMove(editor->windowHandle(),
+                         editor->cmdNuovo->mapTo(editor.get(), QPoint(-1, 5)));
+        QCOMPARE(panInfo->text(), QString());
     }
 
     void totalOfTheAmounts() {
