@@ -15,6 +15,7 @@
 #include "rules/Amounts.h"
 #include "rules/MemberCard.h"
 #include "rules/RecordNavigation.h"
+#include "shell/CommandKeys.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
 #include "shell/EditorNavigation.h"
@@ -79,6 +80,8 @@ TfrmAnagrafica::TfrmAnagrafica(ScreenFlow& screenFlow)
     addDecorations(panel);
     btnFocus = addFocusSink(panel);
     addHints();
+    bindEditorKeys(hints_, {btnSalva, btnNuovo, btnDuplica, btnTrova, btnStampa, cmdPrimo,
+                            cmdIndietro, cmdAvanti, cmdUltimo, btnGuida});
     newCard();
 }
 

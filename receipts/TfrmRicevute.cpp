@@ -15,6 +15,7 @@
 #include "rules/ReceiptSettings.h"
 #include "rules/RecordNavigation.h"
 #include "rules/TextRules.h"
+#include "shell/CommandKeys.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
 #include "shell/EditorNavigation.h"
@@ -79,6 +80,8 @@ TfrmRicevute::TfrmRicevute(ScreenFlow& screenFlow)
     btnFocus = addFocusSink(panel);
     chainKeys();
     addHints();
+    bindEditorKeys(hints_, {cmdSalva, cmdNuovo, cmdDuplica, cmdTrova, cmdStampa, cmdPrimo,
+                            cmdIndietro, cmdAvanti, cmdUltimo, cmdGuida});
     resetTotal();
 }
 

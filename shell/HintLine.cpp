@@ -23,6 +23,11 @@ void HintLine::addHint(QWidget* control, const QString& hint) {
     control->setProperty(hintProperty, hint);
 }
 
+void HintLine::addKeyToHint(QWidget* control, const QString& keyName) {
+    const QString hint = control->property(hintProperty).toString();
+    addHint(control, hint + QStringLiteral(" (") + keyName + QLatin1Char(')'));
+}
+
 void HintLine::addBackground(QWidget* decoration) {
     decoration->setProperty(backgroundProperty, true);
 }

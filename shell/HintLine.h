@@ -17,6 +17,8 @@ public:
     HintLine(QLabel* panInfo, QWidget* window);
 
     void addHint(QWidget* control, const QString& hint);
+    // The control's hint goes on to name the key that presses it: "... (Ctrl+S)".
+    void addKeyToHint(QWidget* control, const QString& keyName);
     void addBackground(QWidget* decoration);
 
 protected:

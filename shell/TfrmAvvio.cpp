@@ -10,10 +10,46 @@
 #include "ui/Picture.h"
 #include "ui/Shell.h"
 
+#include <QKeyEvent>
+#include <optional>
+
 namespace {
 constexpr int columnWidth = 290;
 constexpr int firstColumnX = 20;
 constexpr int columnStep = 332;
+
+// The place that an arrow key leads to from a place: the nearest one lying wholly on that
+// side. Left and right stay within the places beside it; up and down take the nearest row,
+// and in it the place whose centre is closest.
+std::optional<int> placeTowards(const QList<QRect>& places, int from, int arrow) {
+    const QRect here = places[from];
+    const bool across = arrow == Qt::Key_Left || arrow == Qt::Key_Right;
+    std::optional<int> best;
+    QPair<int, int> bestDistance;
+    for (int i = 0; i < places.size(); ++i) {
+        const QRect there = places[i];
+        int gap = 0;
+        if (arrow == Qt::Key_Right)
+            gap = there.left() - here.right();
+        else if (arrow == Qt::Key_Left)
+            gap = here.left() - there.right();
+        else if (arrow == Qt::Key_Down)
+            gap = there.top() - here.bottom();
+        else
+            gap = here.top() - there.bottom();
+        const bool beside = there.top() <= here.bottom() && here.top() <= there.bottom();
+        if (gap <= 0 || (across && !beside))
+            continue;
+        const QPair<int, int> distance{gap,
+                                       across ? 0 : qAbs(there.center().x() - here.center().x())};
+        if (!best || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 TfrmAvvio::TfrmAvvio(ScreenFlow& screenFlow)
@@ -25,6 +61,13 @@ TfrmAvvio::TfrmAvvio(ScreenFlow& screenFlow)
     addApplication(QStringLiteral("Ricevute"), 1, Screen::MenuRicevute);
     addApplication(QStringLiteral("Incassi"), 2, Screen::MenuRiepLavoro);
     addTools();
+    // Where the keyboard starts; Qt keeps the focus where it was left between showings.
+    keyboardPictures_.first()->setFocus();
+}
+
+void TfrmAvvio::addToKeyboard(Picture* picture) {
+    picture->answerKeyboard();
+    keyboardPictures_.append(picture);
 }
 
 Picture* TfrmAvvio::addPicture(const QString& name, const QString& file, const QRect& where) {
@@ -47,6 +90,7 @@ void TfrmAvvio::addApplication(const QString& area, int column, Screen target) {
     };
     for (Picture* entry : entries) {
         entry->makeClickable();
+        addToKeyboard(entry);
         connect(entry, &Picture::clicked, this, [this, target] { flow().moveTo(target, this); });
     }
 }
@@ -75,8 +119,28 @@ void TfrmAvvio::addTools() {
         Picture* picture = addPicture(QString::fromUtf16(tool.name), QString::fromUtf16(tool.file),
                                       QRect(tool.x, 600, 48, 48));
         picture->makeClickable();
+        addToKeyboard(picture);
         picture->setToolTip(tool.tip);
         connect(picture, &Picture::clicked, this, tool.action);
+    }
+}
+
+void TfrmAvvio::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const int from = keyboardPictures_.indexOf(qobject_cast<Picture*>(focusWidget()));
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (!arrow || from < 0) {
+        PersistentScreen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    QList<QRect> places;
+    for (const Picture* picture : keyboardPictures_)
+        places.append(picture->geometry());
+    if (const std::optional<int> to = placeTowards(places, from, key)) {
+        setAttribute(Qt::WA_KeyboardFocusChange); // the frame shows, as after Tab
+        keyboardPictures_[*to]->setFocus(Qt::TabFocusReason);
     }
 }
 

@@ -6,7 +6,8 @@
 class Picture;
 
 // The main menu: pictures that lead to the three applications, information, help, the
-// maker's site and the way out. Closing it ends the program.
+// maker's site and the way out. Closing it ends the program. Tab and the arrow keys move
+// between the pictures, Enter or Space open what a click opens.
 class TfrmAvvio : public PersistentScreen {
     Q_OBJECT
 public:
@@ -14,9 +15,13 @@ public:
 
 protected:
     void closeStep() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Picture* addPicture(const QString& name, const QString& file, const QRect& where);
     void addApplication(const QString& area, int column, Screen target);
     void addTools();
+    void addToKeyboard(Picture* picture);
+
+    QList<Picture*> keyboardPictures_; // in the order that Tab follows
 };

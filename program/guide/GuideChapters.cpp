@@ -7,8 +7,10 @@
 #include "reports/IncomeSummaryHelpText.h"
 #include "reports/StatisticsHelpText.h"
 #include "shell/GeneralHelpText.h"
+#include "shell/KeyboardHelpText.h"
 
-// One line per help window; the guide's table of contents follows this order.
+// One line per help window, then the keys that every screen shares; the guide's table of
+// contents follows this order.
 QList<GuideChapter> guideChapters() {
     return {
         {generalHelpTitle(), generalHelpText()},
@@ -18,5 +20,6 @@ QList<GuideChapter> guideChapters() {
         {receiptsExportHelpTitle(), receiptsExportHelpText()},
         {statisticsHelpTitle(), statisticsHelpText()},
         {incomeSummaryHelpTitle(), incomeSummaryHelpText()},
+        {keyboardHelpTitle(), keyboardHelpText()},
     };
 }
