@@ -4,7 +4,7 @@
 #include "storage/TextCodec.h"
 
 namespace {
-constexpr qsizetype blockBytes = 2 * 1024 * 1024; // one huge page
+constexpr qsizetype blockBytes = 2 * 1024 * 1024;
 } // namespace
 
 // A copy shares the blocks of the ended lines, which never change, and writes its own lines
@@ -39,7 +39,7 @@ char* ListLines::roomInNewBlock(qsizetype bytes) {
     const qsizetype needed = 2 * (written + bytes);
     const qsizetype size =
         std::max(blockBytes, (needed + blockBytes - 1) / blockBytes * blockBytes); // whole pages
-    std::shared_ptr<char[]> block = largeBlock(size);
+    std::shared_ptr<char[]> block(new char[size]); // every byte written before it is read
     if (written > 0)
         std::copy_n(blocks_.back().get() + lineStart_, written, block.get());
     blocks_.push_back(std::move(block));

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "storage/LargeMemory.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -22,7 +20,7 @@ struct ListEntry {
 };
 
 // Indexes of the lines of a list, in the order they are to be shown.
-using LineOrder = LargeVector<qsizetype>;
+using LineOrder = std::vector<qsizetype>;
 
 // The lines of a list, each with its record's position, kept as Windows-1252 bytes in blocks
 // of two megabytes: one byte per character, a few allocations for a hundred thousand lines,
@@ -143,8 +141,8 @@ private:
     qsizetype blockSize_ = 0;       // the room in the last block this list writes into, else 0
     qsizetype used_ = 0;            // of that room
     qsizetype lineStart_ = 0;       // of the line being written
-    LargeVector<Span> spans_;       // in the order written
-    LargeVector<qint64> positions_; // in the order written
+    std::vector<Span> spans_;       // in the order written
+    std::vector<qint64> positions_; // in the order written
     LineOrder order_;               // the lines in the order shown, when not the order written
 };
 

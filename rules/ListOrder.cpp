@@ -208,9 +208,9 @@ qsizetype listInsertPosition(const QStringList& sorted, const QString& text) {
 // order they lie in memory, so a hundred thousand lines are read as one stream, not at random.
 LineOrder listOrder(const ListLines& lines) {
     const qsizetype count = lines.size();
-    LargeVector<LineAt> sorted(static_cast<std::size_t>(count)); // in the order found so far
-    LargeVector<LineAt> spare(sorted.size());
-    LargeVector<LineSlot> slots(sorted.size());
+    std::vector<LineAt> sorted(static_cast<std::size_t>(count)); // in the order found so far
+    std::vector<LineAt> spare(sorted.size());
+    std::vector<LineSlot> slots(sorted.size());
     std::vector<Stretch> stretches = {{0, count}};
     for (qsizetype round = 0; !stretches.empty(); ++round) {
         for (const Stretch& stretch : stretches) {

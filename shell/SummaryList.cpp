@@ -13,7 +13,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QThreadPool>
 #include <algorithm>
 #include <exception>
 #include <memory>
@@ -21,50 +20,17 @@
 namespace {
 // Long lines scroll into view.
 constexpr int lineWidth = 1600;
-
-// The order of the lines, found by a thread of the program's pool, which stays for the next
-// list: no thread is started for each list.
-std::future<LineOrder> orderAside(const ListLines& lines) {
-    auto promise = std::make_shared<std::promise<LineOrder>>();
-    std::future<LineOrder> order = promise->get_future();
-    QThreadPool::globalInstance()->start([promise, &lines] {
-        try {
-            promise->set_value(listOrder(lines));
-        } catch (...) {
-            promise->set_exception(std::current_exception());
-        }
-    });
-    return order;
-}
 } // namespace
 
 SummaryListModel::SummaryListModel(Order order, QObject* parent)
     : QAbstractListModel(parent), order_(order) {}
 
-SummaryListModel::~SummaryListModel() {
-    if (pendingOrder_.valid())
-        pendingOrder_.wait(); // it reads the lines about to go
-}
-
 void SummaryListModel::setLines(ListLines lines) {
-    // Below this the sort takes less than handing it to another thread.
-    constexpr qsizetype sortedAsideFrom = 5000;
     beginResetModel();
-    if (pendingOrder_.valid())
-        pendingOrder_.wait(); // the lines it reads are about to go
-    pendingOrder_ = {};
     lines_ = std::move(lines);
-    if (order_ == Order::Sorted && lines_.size() < sortedAsideFrom)
+    if (order_ == Order::Sorted)
         lines_ = std::move(lines_).reordered(listOrder(lines_));
-    else if (order_ == Order::Sorted)
-        pendingOrder_ = orderAside(lines_);
     endResetModel();
-}
-
-const ListLines& SummaryListModel::shown() const {
-    if (pendingOrder_.valid())
-        lines_ = std::move(lines_).reordered(pendingOrder_.get());
-    return lines_;
 }
 
 void SummaryListModel::clear() {
@@ -80,7 +46,7 @@ QVariant SummaryListModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return shown().text(index.row());
+        return lines_.text(index.row());
     case Qt::SizeHintRole:
         return QSize(lineWidth, QFontMetrics(Fonts::listLine()).height() + 2);
     default:

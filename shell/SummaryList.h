@@ -5,7 +5,6 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
-#include <future>
 #include <vector>
 
 class QLabel;
@@ -19,25 +18,19 @@ class SummaryListModel : public QAbstractListModel {
 public:
     enum class Order { Sorted, AsRead };
     explicit SummaryListModel(Order order, QObject* parent = nullptr);
-    ~SummaryListModel() override;
 
     void setLines(ListLines lines);
     void clear();
-    const ListLines& listLines() const { return shown(); }
-    QStringList lines() const { return shown().texts(); } // every line decoded
-    ListEntry entry(int row) const { return shown()[row]; }
+    const ListLines& listLines() const { return lines_; }
+    QStringList lines() const { return lines_.texts(); } // every line decoded
+    ListEntry entry(int row) const { return lines_[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    // The lines in the order shown. A long list is sorted on another thread while its window is
-    // laid out and painted, and waited for when a line is first needed.
-    const ListLines& shown() const;
-
     Order order_;
-    mutable ListLines lines_;
-    mutable std::future<LineOrder> pendingOrder_; // of lines_, which it reads until ready
+    ListLines lines_; // in the order shown
 };
 
 // What a summary list screen shows and does; the screens differ only in their records, lines,

@@ -1,10 +1,10 @@
 #include "storage/RecordScan.h"
 
-#include "storage/LargeMemory.h"
 #include "storage/RecordFile.h"
 #include "storage/TextField.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 // Small enough to stay in the processor's cache between reading and scanning.
@@ -15,11 +15,12 @@ void scanRecords(const QString& path, int recordSize, const RecordVisitor& visit
     RawRecordFile file(recordSize);
     file.openOrCreate(path);
     const qint64 recordsPerBlock = std::max<qint64>(1, blockBytes / recordSize);
-    std::shared_ptr<char[]> block = largeBlock(recordsPerBlock * recordSize);
+    std::vector<char> buffer(std::size_t(recordsPerBlock * recordSize));
+    char* const block = buffer.data();
     qint64 index = 0;
-    while (const qint64 records = file.readRecords(index, recordsPerBlock, block.get())) {
+    while (const qint64 records = file.readRecords(index, recordsPerBlock, block)) {
         for (qint64 i = 0; i < records; ++i) {
-            const QByteArrayView record(block.get() + i * recordSize, recordSize);
+            const QByteArrayView record(block + i * recordSize, recordSize);
             if (!visit(record, index + i + 1))
                 return;
         }

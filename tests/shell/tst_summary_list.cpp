@@ -147,9 +147,8 @@ private Q_SLOTS:
         }
     }
 
-    // A long list is sorted while its window is shown: each line still comes with its own
-    // record, and a list replaced or closed before its order is ready leaves nothing behind.
-    void longListSortedWhileShown() {
+    // A long list, sorted and replaced: each line still comes with its own record.
+    void longListKeepsEachLinesRecord() {
         QRandomGenerator random(20261211);
         QStringList texts;
         ListLines lines;

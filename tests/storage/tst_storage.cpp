@@ -1,7 +1,6 @@
 #include "tst_storage.h"
 #include "StorageFixtures.h"
 
-#include "storage/LargeMemory.h"
 #include "storage/MemberRecord.h"
 #include "storage/NativeFile.h"
 #include "storage/ProgramFolder.h"
@@ -396,33 +395,4 @@ void TestStorage::fieldsReadInPlaceMatchTheRecord() {
         QCOMPARE(fieldText(receiptBytes, ReceiptFields::CliRigo(line)), receipt.CliRigo[line]);
     QCOMPARE(fieldText(receiptBytes, ReceiptFields::Totale), receipt.Totale);
     QCOMPARE(fieldText(receiptBytes, ReceiptFields::DaSaldare), receipt.DaSaldare);
-}
-
-// Memory of closed lists is kept for the next: a region still in use must never be handed out
-// again, whatever was freed before, and what a vector holds survives its growing.
-void TestStorage::largeMemoryInUseIsNeverHandedOutTwice() {
-    constexpr std::size_t size = 3 * 1024 * 1024;
-    std::vector<std::pair<char*, char>> inUse; // each region and the byte it is filled with
-    char fill = 'a';
-    for (int round = 0; round < 3; ++round) {
-        for (int i = 0; i < 4; ++i, ++fill) {
-            char* memory = static_cast<char*>(allocateLarge(size));
-            std::fill_n(memory, size, fill);
-            inUse.emplace_back(memory, fill);
-        }
-        for (int i = 0; i < 2; ++i) { // two of each round go back, two stay in use
-            freeLarge(inUse.back().first, size);
-            inUse.pop_back();
-        }
-    }
-    for (const auto& [memory, filledWith] : inUse) {
-        QVERIFY(std::all_of(memory, memory + size, [&](char c) { return c == filledWith; }));
-        freeLarge(memory, size);
-    }
-
-    LargeVector<qint64> numbers;
-    for (qint64 n = 0; n < 1000000; ++n)
-        numbers.push_back(n);
-    QCOMPARE(numbers[123456], qint64(123456));
-    QCOMPARE(numbers.back(), qint64(999999));
 }

@@ -29,7 +29,6 @@ private Q_SLOTS:
     void programFileFollowsProgramFolder();
     void archivePaths_data();
     void archivePaths();
-    void largeMemoryInUseIsNeverHandedOutTwice();
 
     // record files (tst_recordfile.cpp)
     void openOrCreateMakesEmptyFile();
