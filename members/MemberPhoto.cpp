@@ -4,17 +4,19 @@
 #include "members/TfrmWebCam.h"
 #include "members/TfrmZoom.h"
 #include "storage/ProgramFolder.h"
+#include "storage/StorageError.h"
 #include "storage/TextCodec.h"
+#include "storage/WholeFileWriter.h"
 #include "ui/DialogRunner.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
+#include "ui/PictureFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 
@@ -34,11 +36,28 @@ bool isPosition(const QString& position) {
     return true;
 }
 
-// A null picture when the file cannot be read or decoded.
-QImage readPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setAutoTransform(true); // photos taken upright by a phone stay upright
-    return reader.read();
+// The box remembers the photo file its picture was read from. While it shows that picture
+// unchanged, saving the card leaves the file as it is: a photo shown reduced, or one that could
+// not be shown at all, is never replaced by its reduced copy or by the placeholder.
+constexpr char storedPhotoPath[] = "storedPhotoPath";
+constexpr char storedPhotoPicture[] = "storedPhotoPicture";
+
+void rememberStoredPhoto(PhotoBox& box, const QString& path) {
+    box.setProperty(storedPhotoPath, path);
+    box.setProperty(storedPhotoPicture, box.picture().cacheKey());
+}
+
+bool showsStoredPhotoOf(const PhotoBox& box, const QString& path) {
+    return box.property(storedPhotoPath).toString() == path &&
+           box.property(storedPhotoPicture).toLongLong() == box.picture().cacheKey();
+}
+
+QString photoNotShownMessage(const QString& path) {
+    return QStringLiteral(
+               "Attenzione: non è stato possibile mostrare la foto della scheda (file ") +
+           QFileInfo(path).fileName() +
+           QStringLiteral(" nella cartella Schedario).\n\r\n\rIl file della foto resta com'è: "
+                          "salvando la scheda senza cambiarne la foto non verrà sostituito.");
 }
 
 // JPEG keeps no transparency: transparent parts become white, not black.
@@ -53,16 +72,19 @@ QImage opaque(const QImage& picture) {
 
 // The whole file or nothing: an interrupted write leaves any old file as it was.
 bool writePicture(const QImage& picture, const QString& path, const QByteArray& format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, format);
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     writer.setQuality(jpegQuality);
-    if (!writer.write(opaque(picture))) {
-        file.cancelWriting();
+    if (!writer.write(opaque(picture)))
+        return false;
+    try {
+        replaceWholeFile(path, encoded);
+        return true;
+    } catch (const StorageError&) {
         return false;
     }
-    return file.commit();
 }
 
 // Encoded by the extension of the name; a name without a known one gets the dialog's JPEG.
@@ -110,10 +132,17 @@ QString memberPhotoPath(const QString& position) {
 
 void LoadMemberPhoto(PhotoBox& box, const QString& position) {
     QDir().mkpath(photosFolder());
-    box.setPicture(isPosition(position) ? readPicture(memberPhotoPath(position)) : QImage());
+    const QString path = isPosition(position) ? memberPhotoPath(position) : QString();
+    box.setPicture(path.isEmpty() ? QImage() : readJpegOrBitmap(path));
+    const bool isStoredPhoto = !box.showsPlaceholder() || QFileInfo(path).size() > 0;
+    rememberStoredPhoto(box, isStoredPhoto ? path : QString());
+    if (isStoredPhoto && box.showsPlaceholder())
+        showMessage(&box, MessageKind::Warning, photoNotShownMessage(path));
 }
 
 bool StoreMemberPhoto(PhotoBox& box, const QString& position) {
+    if (isPosition(position) && showsStoredPhotoOf(box, memberPhotoPath(position)))
+        return true;
     const bool stored = isPosition(position) && QDir().mkpath(photosFolder()) &&
                         writePicture(box.picture(), memberPhotoPath(position), "jpg");
     if (!stored)
@@ -134,7 +163,7 @@ void loadPhotoFromDisk(QWidget* opener, PhotoBox& box) {
         opener, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
         QString(), QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (path)
-        box.setPicture(readPicture(*path));
+        box.setPicture(readJpegOrBitmap(*path));
 }
 
 void savePictureCopy(QWidget* opener, const QImage& picture) {

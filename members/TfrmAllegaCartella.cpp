@@ -1,9 +1,12 @@
 #include "members/TfrmAllegaCartella.h"
 
+#include "rules/ShellTargets.h"
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
 #include "storage/ProgramFolder.h"
+#include "storage/StorageError.h"
 #include "storage/TextCodec.h"
+#include "storage/WholeFileWriter.h"
 #include "ui/DialogRunner.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
@@ -16,7 +19,6 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace {
 
@@ -41,20 +43,17 @@ bool copyReplacing(const QString& source, const QString& target) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    for (QByteArray chunk = in.read(1 << 16); !chunk.isEmpty(); chunk = in.read(1 << 16)) {
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
+    try {
+        WholeFileWriter out(target);
+        for (QByteArray chunk = in.read(1 << 16); !chunk.isEmpty(); chunk = in.read(1 << 16))
+            out.write(chunk);
+        if (in.error() != QFileDevice::NoError)
             return false;
-        }
-    }
-    if (in.error() != QFileDevice::NoError) {
-        out.cancelWriting();
+        out.commit();
+        return true;
+    } catch (const StorageError&) {
         return false;
     }
-    return out.commit();
 }
 
 bool isSameFile(const QString& a, const QString& b) {
@@ -85,6 +84,22 @@ QString attachmentNotCopiedMessage(const QString& name) {
                           "allegato.\n\r\n\rAccertarsi che il file sia leggibile e di possedere i "
                           "privilegi di scrittura nella cartella di installazione del "
                           "programma.");
+}
+
+// Only a plain name is opened or copied: a name with a folder part could reach a file outside
+// the attachments folder.
+QString attachmentNameRefusedMessage(const QString& name) {
+    return QStringLiteral("Attenzione: il nome \"") + name +
+           QStringLiteral("\" non indica un file della cartella dei documenti allegati, quindi il "
+                          "file non è stato aperto né copiato.\n\r\n\rIl nome di un file allegato "
+                          "non può contenere cartelle, unità o i caratteri \\ / :");
+}
+
+void openAttachment(QWidget* parent, const QString& name) {
+    if (isPlainFileName(name))
+        open_with_shell(attachmentShellTarget(name));
+    else
+        showMessage(parent, MessageKind::Warning, attachmentNameRefusedMessage(name));
 }
 
 } // namespace
@@ -149,7 +164,7 @@ void TfrmAllegaCartella::addSlot(int slot, int top) {
     });
     connect(browseButton, &QPushButton::clicked, this, [this, slot] { browse(slot); });
     connect(open, &QPushButton::clicked, this,
-            [file] { open_with_shell(attachmentShellTarget(trimBlanks(file->text()))); });
+            [this, file] { openAttachment(this, trimBlanks(file->text())); });
     connect(erase, &Picture::clicked, file, &QLineEdit::clear);
 }
 
@@ -183,6 +198,10 @@ void TfrmAllegaCartella::browse(int slot) {
     if (!chosen)
         return;
     const QString name = QFileInfo(*chosen).fileName();
+    if (!isPlainFileName(name)) {
+        showMessage(this, MessageKind::Warning, attachmentNameRefusedMessage(name));
+        return;
+    }
     if (!attachFile(this, *chosen, name)) {
         showMessage(this, MessageKind::Warning, attachmentNotCopiedMessage(name));
         return;

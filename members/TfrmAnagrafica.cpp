@@ -15,6 +15,7 @@
 #include "rules/Amounts.h"
 #include "rules/MemberCard.h"
 #include "rules/RecordNavigation.h"
+#include "rules/ShellTargets.h"
 #include "shell/CommandKeys.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
@@ -503,5 +504,6 @@ void TfrmAnagrafica::openAttachments() {
 }
 
 void TfrmAnagrafica::writeEmail() {
-    open_with_shell(QStringLiteral("\"mailto:") + trimBlanks(txtEmail->text()) + QLatin1Char('"'));
+    const QUrl address = mailtoAddress(trimBlanks(txtEmail->text()));
+    open_with_shell(QLatin1Char('"') + address.toString(QUrl::FullyEncoded) + QLatin1Char('"'));
 }

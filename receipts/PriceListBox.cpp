@@ -23,6 +23,10 @@ public:
         return size;
     }
 
+    QString displayText(const QVariant& value, const QLocale&) const override {
+        return shownPriceLine(value.toString());
+    }
+
 private:
     int lineWidth_;
 };

@@ -38,6 +38,12 @@ QString priceLinePrice(const QString& line) {
     return trimBlanks(line.mid(PriceListColumns::priceStart, PriceListColumns::priceWidth));
 }
 
+QString shownPriceLine(const QString& line) {
+    if (line.size() <= shownLineLength)
+        return line;
+    return line.left(shownLineLength) + u'…';
+}
+
 QString fittedPriceLine(const QString& line, int columns) {
     const QString price = priceLinePrice(line);
     QString description = priceLineDescription(line);

@@ -21,6 +21,12 @@ QString priceListLine(const QString& description, const QString& price);
 QString priceLineDescription(const QString& line);
 QString priceLinePrice(const QString& line);
 
+// The line as the price list window shows it: whole, unless it is far longer than any item
+// (a file grown by another program), then its first shownLineLength characters and "…", since
+// laying out megabytes of one line would freeze the window. The list keeps the whole line.
+constexpr int shownLineLength = 1000;
+QString shownPriceLine(const QString& line);
+
 // The line as a box of the given number of columns shows it: the description, cut with "…"
 // when it leaves no room, and the price at the right edge as "€ 15,00".
 QString fittedPriceLine(const QString& line, int columns);

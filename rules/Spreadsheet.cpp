@@ -5,8 +5,8 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "storage/TextCodec.h"
+#include "storage/WholeFileWriter.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -212,11 +212,6 @@ void appendDataRow(SheetBuffer& out, const SpreadsheetLayout& layout, const Spre
     out.append("</tr>"sv);
 }
 
-[[noreturn]] void failWrite(const QSaveFile& file) {
-    throw StorageError(StorageError::Kind::WriteFailed,
-                       file.fileName() + QStringLiteral(": ") + file.errorString());
-}
-
 template <class Record>
 bool appendArchiveRows(const QString& path, SpreadsheetTable& rows,
                        QStringList (*cells)(const Record&)) {
@@ -233,9 +228,8 @@ bool appendArchiveRows(const QString& path, SpreadsheetTable& rows,
     }
 }
 
-void writeBlock(QSaveFile& file, SheetBuffer& block) {
-    if (file.write(block.data(), block.size()) != block.size())
-        failWrite(file);
+void writeBlock(WholeFileWriter& file, SheetBuffer& block) {
+    file.write(QByteArrayView(block.data(), block.size()));
     block.clear();
 }
 
@@ -328,11 +322,8 @@ SpreadsheetOutcome writeSpreadsheet(const QString& path, const SpreadsheetLayout
                                     const SpreadsheetTable& rows,
                                     const SpreadsheetProgress& progress) {
     Q_ASSERT(rows.columnCount() == layout.columns.size());
-    // Unbuffered, so that every failing write is seen here and never renamed over the old
-    // file at commit. Leaving without commit() discards what was written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        failWrite(file);
+    // Leaving without commit() discards what was written.
+    WholeFileWriter file(path);
     SheetBuffer block;
     appendHead(block, layout);
     for (qsizetype row = 0; row < rows.rowCount(); ++row) {
@@ -347,7 +338,6 @@ SpreadsheetOutcome writeSpreadsheet(const QString& path, const SpreadsheetLayout
     writeBlock(file, block);
     if (progress && !progress(rows.rowCount()))
         return SpreadsheetOutcome::Cancelled;
-    if (!file.commit())
-        failWrite(file);
+    file.commit();
     return SpreadsheetOutcome::Written;
 }

@@ -4,18 +4,18 @@
 #include "shell/Fonts.h"
 #include "storage/ProgramFolder.h"
 #include "storage/StorageError.h"
+#include "storage/WholeFileWriter.h"
 #include "ui/DialogRunner.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/Picture.h"
+#include "ui/PictureFile.h"
 
 #include <QBuffer>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QSvgRenderer>
 
@@ -68,9 +68,7 @@ QImage emptyLogo() {
 }
 
 QImage decodedLogo(const QString& path) {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    const QImage picture = readJpegOrBitmap(path);
     return picture.isNull() ? defaultLogo() : picture;
 }
 
@@ -79,14 +77,7 @@ QImage associationLogo() {
 }
 
 void storeAssociationLogo(const QImage& logo) {
-    // Unbuffered, so that a write failing at commit time cannot go unnoticed and rename a
-    // short file over the old one.
-    const QByteArray bytes = bitmapBytes(logo);
-    QSaveFile file(logoPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit())
-        throw StorageError(StorageError::Kind::WriteFailed,
-                           logoPath() + QStringLiteral(": ") + file.errorString());
+    replaceWholeFile(logoPath(), bitmapBytes(logo));
 }
 
 LogoBox::LogoBox(const QString& objectName, QWidget* parent) : QWidget(parent) {

@@ -2,9 +2,9 @@
 
 #include "storage/StorageError.h"
 #include "storage/TextCodec.h"
+#include "storage/WholeFileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -140,14 +140,7 @@ QByteArray IniFile::toBytes() const {
 }
 
 void IniFile::save(const QString& path) const {
-    // Unbuffered: a buffered write that fails only at commit time would go unnoticed by
-    // QSaveFile, which would then rename an empty file over the old one.
-    const QByteArray bytes = toBytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit())
-        throw StorageError(StorageError::Kind::WriteFailed,
-                           path + QStringLiteral(": ") + file.errorString());
+    replaceWholeFile(path, toBytes());
 }
 
 // The first key line of that name in a section of that name; -1 when there is none.

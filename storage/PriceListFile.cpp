@@ -1,10 +1,9 @@
 #include "storage/PriceListFile.h"
 
-#include "storage/StorageError.h"
 #include "storage/TextCodec.h"
+#include "storage/WholeFileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -70,12 +69,5 @@ std::optional<QStringList> readPriceListFile(const QString& path) {
 }
 
 void writePriceListFile(const QString& path, const QStringList& lines) {
-    // Unbuffered, so that a write failing at commit time cannot go unnoticed and rename a
-    // short file over the old one.
-    const QByteArray bytes = priceListBytes(lines);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit())
-        throw StorageError(StorageError::Kind::WriteFailed,
-                           path + QStringLiteral(": ") + file.errorString());
+    replaceWholeFile(path, priceListBytes(lines));
 }

@@ -9,6 +9,7 @@
 #include "ui/Application.h"
 #include "ui/Clock.h"
 #include "ui/DialogRunner.h"
+#include "ui/Shell.h"
 
 #include <QCalendarWidget>
 #include <QDir>
@@ -458,10 +459,36 @@ private Q_SLOTS:
                                       QStringLiteral("TfrmPartitaIva")}));
     }
 
+    // The stored address is only ever the recipient: no field of its own reaches the mail program.
+    void emailButtonWritesToTheMember_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("recipient");
+        QTest::newRow("address") << QStringLiteral(" anna.verdi@esempio.it ")
+                                 << QStringLiteral("\"mailto:anna.verdi@esempio.it\"")
+                                 << QStringLiteral("anna.verdi@esempio.it");
+        QTest::newRow("none") << QString() << QStringLiteral("\"mailto:\"") << QString();
+        QTest::newRow("fields after the address")
+            << QStringLiteral("socio@esempio.it?attach=/etc/passwd&body=ciao")
+            << QStringLiteral("\"mailto:socio@esempio.it%3Fattach=/etc/passwd&body=ciao\"")
+            << QStringLiteral("socio@esempio.it?attach=/etc/passwd&body=ciao");
+        QTest::newRow("fragment, percent and blank")
+            << QStringLiteral("a b%20c@esempio.it#x")
+            << QStringLiteral("\"mailto:a%20b%2520c@esempio.it%23x\"")
+            << QStringLiteral("a b%20c@esempio.it#x");
+    }
     void emailButtonWritesToTheMember() {
-        editor->txtEmail->setText(QStringLiteral(" anna.verdi@esempio.it "));
+        QFETCH(QString, stored);
+        QFETCH(QString, target);
+        QFETCH(QString, recipient);
+        editor->txtEmail->setText(stored);
         click(editor->btnEmail);
-        QCOMPARE(t.shellTargets, QStringList{QStringLiteral("\"mailto:anna.verdi@esempio.it\"")});
+        QCOMPARE(t.shellTargets, QStringList{target});
+        const QUrl handedOver = urlForShellTarget(target);
+        QCOMPARE(handedOver.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(handedOver.path(QUrl::FullyDecoded), recipient);
+        QVERIFY(!handedOver.hasQuery());
+        QVERIFY(!handedOver.hasFragment());
     }
 
     void attachmentsAreAppliedToTheCard() {

@@ -4,6 +4,8 @@
 #include "members/TfrmAllegaCartella.h"
 #include "members/TfrmWebCam.h"
 #include "members/TfrmZoom.h"
+#include "storage/WholeFileWriter.h"
+#include "tests/support/NoFileWrites.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Camera.h"
@@ -11,6 +13,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Picture.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -108,6 +111,31 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 void click(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton);
 }
+
+// Pixels that JPEG cannot squeeze much: a photo of some kilobytes even when small.
+QImage noisyPicture(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            picture.setPixel(x, y, seed >> 8);
+        }
+    }
+    return picture;
+}
+
+QByteArray encoded(const QImage& picture, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return bytes;
+}
+
+const QByteArray svgPicture =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"30\">"
+    "<rect width=\"40\" height=\"30\" fill=\"red\"/></svg>";
 
 MemberAttachments attachmentsOf(std::array<QString, 3> files, std::array<QString, 3> descriptions) {
     MemberAttachments attachments;
@@ -221,13 +249,18 @@ private Q_SLOTS:
     void unreadablePictureGivesThePlaceholder_data() {
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing, no Schedario folder") << false << QByteArray();
-        QTest::newRow("empty file") << true << QByteArray();
-        QTest::newRow("not a picture") << true << QByteArray("Ricevuta n. 12 del 03/02/2025");
+        QTest::addColumn<bool>("told"); // a stored photo that cannot be shown
+        QTest::newRow("missing, no Schedario folder") << false << QByteArray() << false;
+        QTest::newRow("empty file") << true << QByteArray() << false;
+        QTest::newRow("not a picture")
+            << true << QByteArray("Ricevuta n. 12 del 03/02/2025") << true;
+        QTest::newRow("SVG named .jpg") << true << svgPicture << true;
+        QTest::newRow("PNG named .jpg") << true << encoded(twoColourPicture(), "PNG") << true;
     }
     void unreadablePictureGivesThePlaceholder() {
         QFETCH(bool, exists);
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, told);
         const QString file = photosPath() + QStringLiteral("/Socio_5.jpg");
         if (exists)
             writeFile(file, bytes);
@@ -237,6 +270,16 @@ private Q_SLOTS:
         LoadMemberPhoto(box, QStringLiteral("5"));
         QVERIFY(box.showsPlaceholder());
         QVERIFY(QFileInfo(photosPath()).isDir()); // made by the first read
+        QCOMPARE(t.messages.size(), told ? 1 : 0);
+        if (told) {
+            QCOMPARE(t.messages[0].kind, MessageKind::Warning);
+            QCOMPARE(t.messages[0].text,
+                     QStringLiteral("Attenzione: non è stato possibile mostrare la foto della "
+                                    "scheda (file Socio_5.jpg nella cartella Schedario).\n\r\n\r"
+                                    "Il file della foto resta com'è: salvando la scheda senza "
+                                    "cambiarne la foto non verrà sostituito."));
+        }
+        t.messages.clear();
 
         PhotoBox fromDisk(QStringLiteral("imgFoto"), opener.get());
         fromDisk.setPicture(solidPicture(Qt::green));
@@ -244,6 +287,118 @@ private Q_SLOTS:
         loadPhotoFromDisk(opener.get(), fromDisk);
         QVERIFY(fromDisk.showsPlaceholder());
         QVERIFY(t.messages.isEmpty());
+    }
+
+    // Either offered format is decoded whatever the name says.
+    void jpegAndBitmapAreReadWhateverTheirName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("bitmap named .jpg") << QStringLiteral("ritratto.jpg") << QByteArray("BMP");
+        QTest::newRow("JPEG named .bmp") << QStringLiteral("ritratto.bmp") << QByteArray("JPEG");
+    }
+    void jpegAndBitmapAreReadWhateverTheirName() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
+        writeFile(userFile(name), encoded(twoColourPicture(), format.constData()));
+        answerFileDialogs({userFile(name)});
+        PhotoBox box(QStringLiteral("imgFoto"), opener.get());
+        loadPhotoFromDisk(opener.get(), box);
+        QVERIFY(!box.showsPlaceholder());
+        QVERIFY(meanDifference(box.picture(), twoColourPicture()) < 4);
+    }
+
+    // Saving the card never puts the placeholder over a photo that only could not be shown;
+    // once the user changes the picture, it is written as usual.
+    void storedPhotoThatCannotBeShownIsKept() {
+        const QString file = photosPath() + QStringLiteral("/Socio_6.jpg");
+        writeFile(file, svgPicture);
+        PhotoBox box(QStringLiteral("imgFoto"), opener.get());
+        LoadMemberPhoto(box, QStringLiteral("6"));
+        QVERIFY(box.showsPlaceholder());
+        QCOMPARE(t.messages.size(), 1);
+
+        QVERIFY(StoreMemberPhoto(box, QStringLiteral("6")));
+        QCOMPARE(contentsOf(file), svgPicture);
+        QVERIFY(StoreMemberPhoto(box, QStringLiteral("6"))); // saved twice, still kept
+        QCOMPARE(contentsOf(file), svgPicture);
+        box.showPlaceholder(); // "Cancella"
+        QVERIFY(StoreMemberPhoto(box, QStringLiteral("6")));
+        QCOMPARE(imageFormatOf(file), QByteArray("jpeg"));
+        QCOMPARE(t.messages.size(), 1);
+    }
+
+    // 8160 x 6120 pixels, far more than the toolkit decodes at full size by default.
+    void phonePhotoOfFiftyMegapixelsShows() {
+        const QString file = photosPath() + QStringLiteral("/Socio_7.jpg");
+        {
+            QImage photo(8160, 6120, QImage::Format_RGB888);
+            photo.fill(QColor(0x20, 0x80, 0xC0));
+            QDir().mkpath(photosPath());
+            QVERIFY(photo.save(file, "JPEG"));
+        }
+        const QByteArray stored = contentsOf(file);
+        PhotoBox box(QStringLiteral("imgFoto"), opener.get());
+        LoadMemberPhoto(box, QStringLiteral("7"));
+        QVERIFY(!box.showsPlaceholder());
+        QCOMPARE(box.picture().size(), QSize(4096, 3072));
+        QVERIFY(meanDifference(box.picture(),
+                               solidPicture(QColor(0x20, 0x80, 0xC0), QSize(4096, 3072))) < 4);
+        QVERIFY(t.messages.isEmpty());
+
+        // Kept at its own size: the reduced copy shown is not written over it.
+        QVERIFY(StoreMemberPhoto(box, QStringLiteral("7")));
+        QCOMPARE(contentsOf(file), stored);
+    }
+
+    // Every byte count a filling disk may leave: the old photo is whole each time.
+    void photoOnAFullDiskKeepsTheOldOne() {
+        PhotoBox box(QStringLiteral("imgFoto"), opener.get());
+        box.setPicture(solidPicture(Qt::green, QSize(40, 30)));
+        QVERIFY(StoreMemberPhoto(box, QStringLiteral("4")));
+        const QString file = photosPath() + QStringLiteral("/Socio_4.jpg");
+        const QByteArray old = contentsOf(file);
+        box.setPicture(twoColourPicture());
+        QVERIFY(StoreMemberPhoto(box, QStringLiteral("9")));
+        const qint64 newSize = QFileInfo(photosPath() + QStringLiteral("/Socio_9.jpg")).size();
+        for (qint64 room = 0; room < newSize; ++room) {
+            box.setPicture(twoColourPicture());
+            WholeFileWriter::setByteLimitForTests(room);
+            const bool stored = StoreMemberPhoto(box, QStringLiteral("4"));
+            WholeFileWriter::setByteLimitForTests(-1);
+            QVERIFY(!stored);
+            QVERIFY(box.showsPlaceholder());
+            QCOMPARE(contentsOf(file), old);
+        }
+        QCOMPARE(QDir(photosPath()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("Socio_4.jpg"), QStringLiteral("Socio_9.jpg")}));
+    }
+
+    // The system's own file size limit, reached half-way through the photo and its copy.
+    void photoOverTheSizeLimitKeepsTheOldOne() {
+        PhotoBox box(QStringLiteral("imgFoto"), opener.get());
+        box.setPicture(solidPicture(Qt::green));
+        QVERIFY(StoreMemberPhoto(box, QStringLiteral("4")));
+        const QString file = photosPath() + QStringLiteral("/Socio_4.jpg");
+        const QByteArray old = contentsOf(file);
+        const QString copy = userFile(QStringLiteral("Foto.jpg"));
+        writeFile(copy, old);
+        const QImage large = noisyPicture(QSize(160, 120));
+        QVERIFY(encoded(large, "JPEG").size() > 8192);
+        answerFileDialogs({copy});
+        box.setPicture(large);
+        bool stored = true;
+        {
+            NoFileWrites diskFull(4096);
+            savePhotoCopy(opener.get(), box);
+            stored = StoreMemberPhoto(box, QStringLiteral("4"));
+        }
+        QVERIFY(!stored);
+        QCOMPARE(contentsOf(file), old);
+        QCOMPARE(contentsOf(copy), old);
+        QCOMPARE(t.messages.size(), 1);
+        QVERIFY(t.messages[0].text.startsWith(
+            QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file ") +
+            QDir::toNativeSeparators(copy)));
     }
 
     void failedStoreShowsThePlaceholder_data() {
@@ -622,6 +777,77 @@ private Q_SLOTS:
         QVERIFY(t.messages[0].text.startsWith(
             QStringLiteral("Attenzione: non è stato possibile copiare il file \"Nuovo.pdf\"")));
         QVERIFY(!QFileInfo::exists(attachmentsPath() + QStringLiteral("/Nuovo.pdf")));
+    }
+
+    // A full disk in the middle of the copy: the file of that name stays whole.
+    void attachmentOverTheSizeLimitKeepsTheOldFile() {
+        const QString existing = attachmentsPath() + QStringLiteral("/Domanda.pdf");
+        const QByteArray old(9528, 'v');
+        writeFile(existing, old);
+        writeFile(userFile(QStringLiteral("Domanda.pdf")), QByteArray(10000, 'n'));
+        answerFileDialogs({userFile(QStringLiteral("Domanda.pdf"))});
+        t.questionAnswer = true;
+        driveDialog<TfrmAllegaCartella>([&](TfrmAllegaCartella& window) {
+            {
+                NoFileWrites diskFull(4096);
+                click(window.btnSfoglia[0]);
+            }
+            QCOMPARE(window.txtFile[0]->text(), QString());
+            click(window.btnAnnulla);
+        });
+        editAttachments(opener.get(), MemberAttachments(), [](const MemberAttachments&) {});
+        QCOMPARE(contentsOf(existing), old);
+        QCOMPARE(QDir(attachmentsPath()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Domanda.pdf")});
+        QCOMPARE(t.messages.size(), 2); // the question, then the warning
+        QVERIFY(t.messages[1].text.startsWith(
+            QStringLiteral("Attenzione: non è stato possibile copiare il file \"Domanda.pdf\"")));
+    }
+
+    // A stored name reaching outside the attachments folder is neither opened nor copied to.
+    void nameOutsideTheFolderIsRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent folders") << QStringLiteral("../../file");
+        QTest::newRow("Windows parent folders") << QStringLiteral("..\\..\\x");
+        QTest::newRow("parent folder itself") << QStringLiteral("..");
+        QTest::newRow("absolute path") << QStringLiteral("/etc/passwd");
+        QTest::newRow("drive letter") << QStringLiteral("C:x.pdf");
+        QTest::newRow("UNC path") << QStringLiteral("\\\\server\\share\\x.pdf");
+    }
+    void nameOutsideTheFolderIsRefused() {
+        QFETCH(QString, name);
+        driveDialog<TfrmAllegaCartella>([&](TfrmAllegaCartella& window) {
+            QVERIFY(window.btnApri[0]->isEnabled());
+            click(window.btnApri[0]);
+            click(window.btnAnnulla);
+        });
+        editAttachments(opener.get(), attachmentsOf({name, QString(), QString()}, {}),
+                        [](const MemberAttachments&) {});
+        QVERIFY(t.shellTargets.isEmpty());
+        QCOMPARE(t.messages.size(), 1);
+        QCOMPARE(t.messages[0].kind, MessageKind::Warning);
+        QCOMPARE(t.messages[0].text,
+                 QStringLiteral("Attenzione: il nome \"") + name +
+                     QStringLiteral("\" non indica un file della cartella dei documenti allegati, "
+                                    "quindi il file non è stato aperto né copiato.\n\r\n\rIl nome "
+                                    "di un file allegato non può contenere cartelle, unità o i "
+                                    "caratteri \\ / :"));
+    }
+
+    // On this system a backslash may be part of a file's own name; it would name a folder on
+    // another, so such a file is not attached.
+    void fileWhoseNameHoldsABackslashIsNotAttached() {
+        const QString source = userFile(QStringLiteral("..\\Soci.pro"));
+        writeFile(source, "non un allegato");
+        answerFileDialogs({source});
+        driveDialog<TfrmAllegaCartella>([&](TfrmAllegaCartella& window) {
+            click(window.btnSfoglia[0]);
+            QCOMPARE(window.txtFile[0]->text(), QString());
+            click(window.btnAnnulla);
+        });
+        editAttachments(opener.get(), MemberAttachments(), [](const MemberAttachments&) {});
+        QCOMPARE(t.messages.size(), 1);
+        QVERIFY(!QFileInfo::exists(attachmentsPath() + QStringLiteral("/..\\Soci.pro")));
     }
 
     // "Apri" follows the name; emptying a slot keeps its description and the file.

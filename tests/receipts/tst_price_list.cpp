@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <functional>
 
 namespace {
@@ -371,6 +372,25 @@ private Q_SLOTS:
                      trimmedLine("9 ingressi", "40,00") + trimmedLine("acqua minerale", "1,00") +
                      trimmedLine("Acqua minerale", "1,00") + trimmedLine("Zucchero", "0,50") +
                      trimmedLine("\xC8rba cipollina", "2,00"));
+    }
+
+    // A line of megabytes shows its beginning at once and is written back whole.
+    void hugeLineIsShownCutAndKeptWhole() {
+        const QByteArray huge = "Quota sociale " + QByteArray(5 << 20, 'x');
+        t.writeProgramFile(QStringLiteral("Listino_Prezzi.lst"),
+                           "Corso di nuoto\r\n" + huge + "\r\n");
+        const int result = runPriceList([&](TfrmListaPresc& window) {
+            QCOMPARE(window.lstRecords->lines(),
+                     (QStringList{QStringLiteral("Corso di nuoto"), QString::fromLatin1(huge)}));
+            auto* delegate = qobject_cast<QStyledItemDelegate*>(window.lstRecords->itemDelegate());
+            QVERIFY(delegate);
+            const QString shown =
+                delegate->displayText(window.lstRecords->item(1)->text(), QLocale());
+            QCOMPARE(shown, QString::fromLatin1(huge.left(1000)) + u'…');
+            click(window.btnChiudi);
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(fileBytes(), "Corso di nuoto\r\n" + huge + "\r\n");
     }
 
     void failedSaveKeepsOldFileAndWindow() {

@@ -1,4 +1,5 @@
 #include "rules/PasswordStore.h"
+#include "rules/ShellTargets.h"
 #include "rules/TextRules.h"
 #include "storage/ProgramFolder.h"
 
@@ -89,6 +90,29 @@ private Q_SLOTS:
         QCOMPARE(dateFromText(text), date);
         if (date.isValid())
             QCOMPARE(dateText(date), text.trimmed());
+    }
+
+    void plainFileNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("plain");
+        QTest::newRow("name and extension") << QStringLiteral("Carta d'identità.pdf") << true;
+        QTest::newRow("dots inside") << QStringLiteral("verbale..2025.pdf") << true;
+        QTest::newRow("leading dot") << QStringLiteral(".nascosto") << true;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("dot") << QStringLiteral(".") << false;
+        QTest::newRow("dot dot") << QStringLiteral("..") << false;
+        QTest::newRow("dots and blanks") << QStringLiteral(". . .") << false;
+        QTest::newRow("parent folder") << QStringLiteral("../file") << false;
+        QTest::newRow("backslash") << QStringLiteral("..\\x") << false;
+        QTest::newRow("absolute") << QStringLiteral("/etc/passwd") << false;
+        QTest::newRow("drive letter") << QStringLiteral("C:x") << false;
+        QTest::newRow("alternate stream") << QStringLiteral("a.pdf:flusso") << false;
+        QTest::newRow("control character") << QStringLiteral("a\nb.pdf") << false;
+    }
+    void plainFileNames() {
+        QFETCH(QString, name);
+        QFETCH(bool, plain);
+        QCOMPARE(isPlainFileName(name), plain);
     }
 
     void upperTrimmedTouchesOnlyAsciiLetters() {

@@ -63,6 +63,10 @@ private Q_SLOTS:
     void iniWriteFailingHalfWayKeepsOldFile();
     void iniSaveFailureKeepsOldFile();
 
+    // files replaced as a whole (tst_wholefile.cpp)
+    void wholeFileFullDiskAtAnyByteKeepsOldFile();
+    void wholeFileOverSizeLimitKeepsOldFile();
+
 private:
     QString path(const QString& name) const;
 

@@ -1,0 +1,47 @@
+#include "storage/WholeFileWriter.h"
+
+#include "storage/StorageError.h"
+
+#include <algorithm>
+
+namespace {
+qint64 byteLimitForTests = -1;
+} // namespace
+
+WholeFileWriter::WholeFileWriter(const QString& path) : file_(path) {
+    // Unbuffered: a buffer flushed only at commit() could fail there unnoticed and rename a
+    // short file over the old one.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(file_.errorString());
+}
+
+void WholeFileWriter::write(QByteArrayView bytes) {
+    const qint64 room = byteLimitForTests < 0
+                            ? bytes.size()
+                            : std::clamp<qint64>(byteLimitForTests - written_, 0, bytes.size());
+    if (room > 0 && file_.write(bytes.data(), room) != room)
+        fail(file_.errorString());
+    written_ += room;
+    if (room < bytes.size())
+        fail(QStringLiteral("No space left on device"));
+}
+
+void WholeFileWriter::commit() {
+    if (!file_.commit())
+        fail(file_.errorString());
+}
+
+void WholeFileWriter::setByteLimitForTests(qint64 bytes) {
+    byteLimitForTests = bytes;
+}
+
+void WholeFileWriter::fail(const QString& reason) const {
+    throw StorageError(StorageError::Kind::WriteFailed,
+                       file_.fileName() + QStringLiteral(": ") + reason);
+}
+
+void replaceWholeFile(const QString& path, QByteArrayView bytes) {
+    WholeFileWriter file(path);
+    file.write(bytes);
+    file.commit();
+}
