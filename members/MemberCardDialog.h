@@ -7,7 +7,6 @@
 
 class QPushButton;
 class QRadioButton;
-class TfrmAnagrafica;
 
 // What the two member card windows say and what their confirm button does.
 struct MemberCardDialogTexts {
@@ -20,8 +19,8 @@ struct MemberCardDialogTexts {
     QString confirm;
 };
 
-// The member editor's card print and preview windows: the card as the editor shows it, with
-// the photo or with a box for notes.
+// The member editor's card print and preview windows: the card the editor hands over, with
+// its photo or with a box for notes.
 class MemberCardDialog : public FixedDialog {
     Q_OBJECT
 public:
@@ -31,19 +30,18 @@ public:
     QPushButton* btnStampa;
 
     MemberCardPhoto photoChoice() const { return photoChoice_; }
+    // The card as the editor shows it, whether saved or not, and its photo.
+    void setMember(const MemberRecord& member, const QImage& photo);
 
 protected:
-    // The opener must be the member editor.
     MemberCardDialog(QWidget* opener, const MemberCardDialogTexts& texts);
-
-    void showEvent(QShowEvent* event) override;
     // Prints or previews the filled card.
     virtual void output(const Report& card) = 0;
 
 private:
     void fillAndOutput();
 
-    const TfrmAnagrafica& editor_;
+    MemberRecord member_;
     MemberCardPhoto photoChoice_ = MemberCardPhoto::With;
     QImage photo_;
 };

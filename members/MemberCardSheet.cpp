@@ -14,10 +14,6 @@ const QColor teal(0x00, 0x80, 0x80);
 constexpr Qt::Alignment leftMiddle = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr qreal captionPadding = 1; // millimetres, so that a caption does not touch its edge
 
-QString twoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
 QFont arial(int points) {
     return Fonts::font(Fonts::Family::arial(), points, false);
 }

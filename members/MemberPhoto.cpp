@@ -18,7 +18,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QStandardPaths>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -110,20 +109,6 @@ QString copyNotSavedMessage(const QString& path) {
 }
 
 } // namespace
-
-QImage drawingAtPhotoSize(const QString& svgResource) {
-    QImage drawing(PhotoBox::DesignSize, QImage::Format_RGB32);
-    drawing.fill(Qt::white);
-    QSvgRenderer renderer(svgResource);
-    QPainter painter(&drawing);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(drawing.rect()));
-    return drawing;
-}
-
-QImage placeholderPhoto() {
-    return drawingAtPhotoSize(QStringLiteral(":/pictures/foto_gruppo.svg"));
-}
 
 QString memberPhotoPath(const QString& position) {
     return photosFolder() + QStringLiteral("/Socio_") + trimBlanks(position) +

@@ -6,11 +6,6 @@
 class PhotoBox;
 class QWidget;
 
-// The photo of a card without one of its own: a drawing of a group of members, 366 x 274.
-QImage placeholderPhoto();
-// A picture of the program (an SVG resource) drawn at the size of a photo box, on white.
-QImage drawingAtPhotoSize(const QString& svgResource);
-
 // The photo file of the member at a position: <program folder>/Schedario/Socio_<position>.jpg.
 QString memberPhotoPath(const QString& position);
 

@@ -8,7 +8,3 @@ inline QString membersExportHelpTitle() {
     return QStringLiteral("Esportazione archivio soci in Microsoft Excel.");
 }
 QString membersExportHelpText();
-
-// The text of an export's help window: its own first paragraph, then the two that every export
-// shares.
-QString spreadsheetExportHelpText(const QString& firstParagraph);

@@ -1,29 +1,17 @@
 #pragma once
 
-#include <QImage>
-#include <QWidget>
+#include "ui/PictureBox.h"
 
-// A photo box: shows its picture scaled to fit, keeping its proportions, centred. The picture
-// keeps its own pixel size; only the drawing is scaled. A box always holds a picture: with
-// none of its own it shows the placeholder.
-class PhotoBox : public QWidget {
+// The photo of a card without one of its own: a drawing of a group of members, 366 x 274.
+QImage placeholderPhoto();
+// A picture of the program (an SVG resource) drawn at the size of a photo box, on white.
+QImage drawingAtPhotoSize(const QString& svgResource);
+
+// A picture box of the photo's size whose placeholder is the placeholder photo.
+class PhotoBox : public PictureBox {
     Q_OBJECT
 public:
     static constexpr QSize DesignSize{366, 274};
 
     PhotoBox(const QString& objectName, QWidget* parent);
-
-    // A null picture puts the placeholder in its place.
-    void setPicture(const QImage& picture);
-    QImage picture() const { return picture_; }
-
-    void showPlaceholder();
-    bool showsPlaceholder() const { return showsPlaceholder_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage picture_;
-    bool showsPlaceholder_ = false;
 };

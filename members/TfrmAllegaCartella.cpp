@@ -1,6 +1,7 @@
 #include "members/TfrmAllegaCartella.h"
 
 #include "rules/ShellTargets.h"
+#include "rules/TextRules.h"
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
 #include "storage/ProgramFolder.h"
@@ -29,8 +30,7 @@ constexpr int slotHeight = 156;
 constexpr int rowHeight = 34;
 
 QString slotName(const char* prefix, int slot) {
-    return QString::fromLatin1(prefix) +
-           QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
+    return QString::fromLatin1(prefix) + twoDigits(slot + 1);
 }
 
 QString attachmentPath(const QString& name) {

@@ -3,19 +3,21 @@
 #include "members/MemberPhoto.h"
 #include "members/MembersHelpText.h"
 #include "members/PhotoBox.h"
-#include "members/SubscriptionLists.h"
 #include "members/TfrmAllegaCartella.h"
 #include "members/TfrmAnteprimaAna.h"
 #include "members/TfrmCodFisc.h"
 #include "members/TfrmExpAnagrafica.h"
 #include "members/TfrmIban.h"
 #include "members/TfrmPartitaIva.h"
+#include "members/TfrmScadute.h"
+#include "members/TfrmSospesi.h"
 #include "members/TfrmStampaAna.h"
 #include "members/TfrmTrovaAnagrafica.h"
 #include "rules/Amounts.h"
 #include "rules/MemberCard.h"
 #include "rules/RecordNavigation.h"
 #include "rules/ShellTargets.h"
+#include "rules/TextRules.h"
 #include "shell/CommandKeys.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
@@ -27,8 +29,6 @@
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmGuida.h"
 #include "storage/ProgramFolder.h"
-#include "storage/RecordFile.h"
-#include "storage/StorageError.h"
 #include "storage/TextCodec.h"
 #include "ui/DialogRunner.h"
 #include "ui/MessageBox.h"
@@ -56,10 +56,6 @@ QRect boxInRow(int row, int x, int width) {
     return QRect(x, rowY(row) + captionHeight, width, boxHeight);
 }
 
-QString twoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(ScreenFlow& screenFlow)
@@ -70,7 +66,7 @@ TfrmAnagrafica::TfrmAnagrafica(ScreenFlow& screenFlow)
     auto* title = addLabel(panel, QStringLiteral("imgIntestazione"),
                            QStringLiteral("Archivio Soci"), QRect(15, 8, 585, 36));
     title->setFont(Fonts::font(Fonts::Family::verdana(), 18, true));
-    title->setStyleSheet(QStringLiteral("color: white;"));
+    setTextColour(title, Qt::white);
     hints_->addBackground(addPanel(panel, QStringLiteral("shpContainer"), QRect(8, 50, 600, 600)));
     hints_->addBackground(
         addPanel(panel, QStringLiteral("bkgPulsanti"), QRect(604, 330, 382, 320)));
@@ -216,9 +212,7 @@ void TfrmAnagrafica::buildNavigation(QWidget* panel) {
                              QRect(photoX + 62, y, 56, 34), nullptr);
     lblPosizione =
         addLabel(panel, QStringLiteral("lblPosizione"), QString(), QRect(photoX + 124, y, 118, 34));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(
-        QStringLiteral("background-color: white; border: 1px solid #9DB3D6; border-radius: 4px;"));
+    stylePositionBox(lblPosizione);
     cmdAvanti = addCommand(panel, QStringLiteral("cmdAvanti"), QStringLiteral("▶"),
                            QRect(photoX + 248, y, 56, 34), nullptr);
     cmdUltimo = addCommand(panel, QStringLiteral("cmdUltimo"), QStringLiteral("▶|"),
@@ -293,9 +287,13 @@ void TfrmAnagrafica::buildActions(QWidget* panel) {
         addCommand(panel, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), at(1, 2), nullptr);
     btnEsporta = addCommand(panel, QStringLiteral("btnEsporta"), QStringLiteral("Esporta"),
                             at(2, 2), nullptr);
+    const auto handCard = [this](MemberCardDialog& card) {
+        card.setMember(cardOnScreen(), imgFoto->picture());
+    };
     connect(btnAnteprima, &QPushButton::clicked, this,
-            [this] { run_dialog<TfrmAnteprimaAna>(this); });
-    connect(btnStampa, &QPushButton::clicked, this, [this] { run_dialog<TfrmStampaAna>(this); });
+            [this, handCard] { run_dialog<TfrmAnteprimaAna>(this, handCard); });
+    connect(btnStampa, &QPushButton::clicked, this,
+            [this, handCard] { run_dialog<TfrmStampaAna>(this, handCard); });
     connect(btnEsporta, &QPushButton::clicked, this, [this] { exportMembers(this); });
     btnGuida =
         addCommand(panel, QStringLiteral("btnGuida"), QStringLiteral("Guida"), at(0, 3), nullptr);
@@ -425,34 +423,18 @@ void TfrmAnagrafica::duplicateCard() {
 }
 
 bool TfrmAnagrafica::showStoredMember(qint64 position) {
-    try {
-        RecordFile<MemberRecord> archive;
-        archive.openOrCreate(membersArchivePath());
-        archive.seek(position - 1);
-        const MemberRecord card = archive.read();
-        archive.close();
-        showCard(card, QString::number(position));
-    } catch (const StorageError&) {
-        showMessage(this, MessageKind::Error, archiveAccessMessage());
+    const auto card = readStoredRecord<MemberRecord>(this, membersArchivePath(), position);
+    if (!card)
         return false;
-    }
+    showCard(*card, QString::number(position));
     LoadMemberPhoto(*imgFoto, this->position());
     return true;
 }
 
 void TfrmAnagrafica::navigate(NavigationButton button) {
-    qint64 count = 0;
-    try {
-        RecordFile<MemberRecord> archive;
-        archive.openOrCreate(membersArchivePath());
-        count = archive.count();
-    } catch (const StorageError&) {
-        showMessage(this, MessageKind::Error, archiveAccessMessage());
-        return;
-    }
-    const NavigationStep step = ::navigate(button, position().toLongLong(), count);
-    followNavigationStep(
-        this, step, [this](qint64 position) { showStoredMember(position); },
+    navigateRecords<MemberRecord>(
+        this, membersArchivePath(), button, position(),
+        [this](qint64 position) { showStoredMember(position); },
         [this] { setPosition(QString()); });
 }
 
@@ -470,28 +452,14 @@ void TfrmAnagrafica::saveCard() {
         return;
     }
     const bool appended = position().isEmpty();
-    qint64 stored = position().toLongLong();
-    try {
-        RecordFile<MemberRecord> archive;
-        archive.openOrCreate(membersArchivePath());
-        if (appended) {
-            stored = archive.append(card);
-        } else {
-            archive.seek(stored - 1);
-            archive.write(card);
-        }
-        archive.close();
-    } catch (const StorageError&) {
-        showMessage(this, MessageKind::Error, archiveAccessMessage());
+    const std::optional<qint64> stored =
+        storeRecord(this, membersArchivePath(), card, position(), MessageKind::Error);
+    if (!stored)
         return;
-    }
-    setPosition(QString::number(stored));
+    setPosition(QString::number(*stored));
     if (!StoreMemberPhoto(*imgFoto, position()))
         showMessage(this, MessageKind::Warning, photoNotStoredMessage());
-    showMessage(this, MessageKind::Information,
-                appended ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
-                         : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
-                                          "salvate in archivio."));
+    reportRecordStored(this, appended);
 }
 
 void TfrmAnagrafica::openDatePicker() {

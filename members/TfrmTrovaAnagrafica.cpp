@@ -1,6 +1,7 @@
 #include "members/TfrmTrovaAnagrafica.h"
 
 #include "rules/MemberLists.h"
+#include "rules/TextRules.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
 #include "shell/ErrorMessages.h"
@@ -33,14 +34,10 @@ QFont instructionFont() {
     return Fonts::font(Fonts::Family::verdana(), 9, false);
 }
 
-QString twoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(QWidget* opener)
-    : MemberListWindow(opener, {QStringLiteral("TfrmTrovaAnagrafica"),
+    : MemberListDialog(opener, {QStringLiteral("TfrmTrovaAnagrafica"),
                                 QStringLiteral(" Trova soci in archivio"),
                                 QStringLiteral("Riepilogo soci in archivio"),
                                 SummaryListModel::Order::Sorted, true}) {
@@ -102,7 +99,7 @@ void TfrmTrovaAnagrafica::buildCriteria() {
     lblAttendere = addLabel(panAvvio, QStringLiteral("lblAttendere"),
                             QStringLiteral("Ricerca schede in corso. Attendere..."),
                             QRect(margin, 480, 560, 22));
-    lblAttendere->setStyleSheet(QStringLiteral("color: red;"));
+    setTextColour(lblAttendere, Qt::red);
     lblAttendere->hide();
     btnCerca = addButton(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"),
                          QRect(616, 508, 110, 32));
@@ -161,7 +158,7 @@ void TfrmTrovaAnagrafica::search() {
 
 void TfrmTrovaAnagrafica::openEntry(const ListEntry& entry) {
     if (returnTo == editorMarker)
-        MemberListWindow::openEntry(entry);
+        MemberListDialog::openEntry(entry);
     else if (returnTo == receiptMarker)
         fillPayerLinesFrom(entry.position);
 }
@@ -183,7 +180,7 @@ void TfrmTrovaAnagrafica::fillPayerLinesFrom(qint64 position) {
 
 void TfrmTrovaAnagrafica::done(int result) {
     lblAttendere->hide();
-    MemberListWindow::done(result);
+    MemberListDialog::done(result);
 }
 
 void findMemberToEdit(QWidget* editor, const MemberOpener& openMember) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "members/MemberListWindow.h"
+#include "members/MemberListDialog.h"
 #include "storage/ReceiptRecord.h"
 
 #include <QList>
@@ -16,7 +16,7 @@ using PayerLinesFill = std::function<void(const PayerLines& payerLines)>;
 
 // The member search: up to ten criteria on the panel panAvvio, then the members found in the
 // summary list on panContainer. Where a chosen member goes depends on who opened the search.
-class TfrmTrovaAnagrafica : public MemberListWindow {
+class TfrmTrovaAnagrafica : public MemberListDialog {
     Q_OBJECT
 public:
     explicit TfrmTrovaAnagrafica(QWidget* opener);

@@ -1,5 +1,6 @@
 #include "receipts/ReceiptSheet.h"
 
+#include "rules/TextRules.h"
 #include "shell/Fonts.h"
 
 namespace {
@@ -22,10 +23,6 @@ const Copy copyB{QStringLiteral("_B"), 140, QColor(0xF5, 0xF5, 0xDC),
 
 constexpr qreal firstItemTop = 86;
 constexpr qreal itemStep = 6.6;
-
-QString twoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
 
 QFont arial(int points, bool bold = false) {
     return Fonts::font(Fonts::Family::arial(), points, bold);

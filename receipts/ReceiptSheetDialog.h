@@ -1,12 +1,12 @@
 #pragma once
 
 #include "shell/ScreenKinds.h"
+#include "storage/ReceiptRecord.h"
 
 #include <QImage>
 
 class QPushButton;
 class Report;
-class TfrmRicevute;
 
 // What the two receipt sheet dialogs say and what their confirm button does.
 struct ReceiptSheetDialogTexts {
@@ -18,7 +18,7 @@ struct ReceiptSheetDialogTexts {
     QString confirm;
 };
 
-// The receipt editor's print and preview dialogs: the receipt as the editor shows it, both
+// The receipt editor's print and preview dialogs: the receipt the editor hands over, both
 // copies, with the logo read when the dialog is shown.
 class ReceiptSheetDialog : public FixedDialog {
     Q_OBJECT
@@ -26,8 +26,10 @@ public:
     QPushButton* btnAnnulla;
     QPushButton* btnStampa;
 
+    // The receipt as the editor shows it, whether saved or not.
+    void setReceipt(const ReceiptRecord& receipt) { receipt_ = receipt; }
+
 protected:
-    // The opener must be the receipt editor.
     ReceiptSheetDialog(QWidget* opener, const ReceiptSheetDialogTexts& texts);
 
     void showEvent(QShowEvent* event) override;
@@ -38,6 +40,6 @@ private:
     void buildInstructions(const ReceiptSheetDialogTexts& texts);
     void fillAndOutput();
 
-    const TfrmRicevute& editor_;
+    ReceiptRecord receipt_;
     QImage logo_;
 };

@@ -1,6 +1,6 @@
 #include "receipts/ReceiptsExportHelpText.h"
 
-#include "members/MembersExportHelpText.h"
+#include "shell/ExportHelpText.h"
 
 QString receiptsExportHelpText() {
     return spreadsheetExportHelpText(QStringLiteral(

@@ -1,36 +1,8 @@
 #include "receipts/TfrmDaSaldare.h"
 
-#include "rules/TextRules.h"
 #include "shell/ErrorMessages.h"
-#include "shell/WorkProgress.h"
 #include "ui/DialogRunner.h"
 #include "ui/MessageBox.h"
-
-#include <algorithm>
-
-ReceiptListDialog::ReceiptListDialog(QWidget* opener, const SummaryListKind& kind)
-    : SummaryListDialog(opener, kind) {
-    applyTextConventions();
-}
-
-void ReceiptListDialog::setReceiptsFile(const QString& path, ReceiptLoader load) {
-    path_ = path;
-    load_ = std::move(load);
-}
-
-ReceiptListScan ReceiptListDialog::scanWithProgress(
-    const std::function<ReceiptListScan(const ScanProgress&)>& scan) {
-    WorkProgress progress(this, QStringLiteral("Lettura dell'archivio delle ricevute in corso..."),
-                          QStringLiteral("prgLettura"));
-    return scan([&progress](qint64 recordsRead, qint64 records) {
-        return progress.report(recordsRead, records);
-    });
-}
-
-void ReceiptListDialog::openEntry(const ListEntry& entry) {
-    if (load_)
-        load_(entry.position);
-}
 
 TfrmDaSaldare::TfrmDaSaldare(QWidget* opener)
     : ReceiptListDialog(opener, {QStringLiteral("TfrmDaSaldare"),

@@ -43,7 +43,7 @@ TfrmListaPresc::TfrmListaPresc(QWidget* opener)
         QRect(margin, 458, contentWidth, 40));
     lblRimuovi->setFont(Fonts::button());
     lblRimuovi->setWordWrap(true);
-    lblRimuovi->setStyleSheet(QStringLiteral("color: red;"));
+    setTextColour(lblRimuovi, Qt::red);
     buildButtons();
     const QList<QWidget*> tabOrder = {txtProdotto, txtPrezzo,  btnTrova,  lstRecords,
                                       btnAnnulla,  btnElimina, btnChiudi, btnStampa};
@@ -60,20 +60,14 @@ void TfrmListaPresc::buildHeading() {
     imgTitolo->setStyleSheet(QStringLiteral(
         "QLabel { color: white; border-radius: 8px; background: qlineargradient(x1:0, y1:0, "
         "x2:1, y2:1, stop:0 #1F4E9A, stop:1 #3A7BD5); }"));
-    auto* imgIstruzioni =
-        addLabel(this, QStringLiteral("imgIstruzioni"),
-                 QStringLiteral(
-                     "Qui è possibile creare un listino personalizzato dei prodotti e dei servizi "
-                     "offerti, per compilare le ricevute in modo rapido. Digitare la "
-                     "descrizione e il prezzo unitario nelle caselle sottostanti e premere il "
-                     "pulsante Aggiungi all'elenco."),
-                 QRect(margin, 64, contentWidth, 56));
-    imgIstruzioni->setFont(Fonts::font(Fonts::Family::verdana(), 10, false));
-    imgIstruzioni->setWordWrap(true);
-    imgIstruzioni->setContentsMargins(10, 0, 10, 0);
-    imgIstruzioni->setStyleSheet(QStringLiteral(
-        "QLabel { color: #1C2530; background-color: #F4F7FC; border: 1px solid #9DB3D6; "
-        "border-radius: 6px; }"));
+    addInstruction(
+        this, QStringLiteral("imgIstruzioni"),
+        QStringLiteral(
+            "Qui è possibile creare un listino personalizzato dei prodotti e dei servizi "
+            "offerti, per compilare le ricevute in modo rapido. Digitare la "
+            "descrizione e il prezzo unitario nelle caselle sottostanti e premere il "
+            "pulsante Aggiungi all'elenco."),
+        QRect(margin, 64, contentWidth, 56));
 }
 
 void TfrmListaPresc::buildInput() {

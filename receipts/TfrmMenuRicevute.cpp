@@ -2,6 +2,7 @@
 
 #include "receipts/ReceiptsHelpText.h"
 #include "receipts/TfrmListaPresc.h"
+#include "receipts/TfrmLogo.h"
 #include "receipts/TfrmRicevute.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
@@ -9,7 +10,6 @@
 #include "shell/ScreenFlow.h"
 #include "shell/TextLink.h"
 #include "shell/TfrmGuida.h"
-#include "shell/TfrmLogo.h"
 #include "storage/TextCodec.h"
 #include "ui/Clock.h"
 #include "ui/MessageBox.h"
@@ -75,10 +75,7 @@ void TfrmMenuRicevute::buildYearPanel() {
                    Fonts::font(Fonts::Family::verdana(), 20, true));
     txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
     txtAnnoPreventivi->setMaxLength(yearDigits);
-    txtAnnoPreventivi->setStyleSheet(
-        QStringLiteral("QLineEdit { color: #1F4E9A; background-color: #F0F8FF; border: 2px solid "
-                       "#87CEEB; border-radius: 8px; } QLineEdit:focus { background-color: "
-                       "#FFFFFF; border-color: #F39C12; }"));
+    styleLargeBox(txtAnnoPreventivi);
     filterKeys(txtAnnoPreventivi, KeyFilter::DigitsOnly);
     btnApriPreventivi = addButton(panel, QStringLiteral("btnApriPreventivi"),
                                   QStringLiteral("Apri"), QRect(350, 224, 150, 40));

@@ -1,6 +1,7 @@
 #include "receipts/TfrmNumerazione.h"
 
 #include "rules/ReceiptSettings.h"
+#include "rules/TextRules.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
 #include "shell/ErrorMessages.h"
@@ -54,13 +55,12 @@ void TfrmNumerazione::buildInstructions() {
     };
     const int noteX = margin + 96 + 16;
     for (int i = 0; i < notes.size(); ++i) {
-        QLabel* note =
-            addLabel(panel, QStringLiteral("lblNota%1").arg(i + 1, 2, 10, QLatin1Char('0')),
-                     notes[i], QRect(noteX, 14 + i * 76, windowWidth - noteX - margin, 68));
+        QLabel* note = addLabel(panel, QStringLiteral("lblNota") + twoDigits(i + 1), notes[i],
+                                QRect(noteX, 14 + i * 76, windowWidth - noteX - margin, 68));
         note->setFont(Fonts::font(Fonts::Family::verdana(), 9, false));
         note->setWordWrap(true);
         note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        note->setStyleSheet(QStringLiteral("color: #1F4E9A;"));
+        setTextColour(note, titleBlue);
     }
 }
 

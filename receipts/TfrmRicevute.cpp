@@ -26,7 +26,6 @@
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmGuida.h"
 #include "storage/ProgramFolder.h"
-#include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "storage/TextCodec.h"
 #include "ui/Clock.h"
@@ -49,10 +48,6 @@ constexpr int amountX = rightX + descriptionWidth + 6;
 constexpr int amountWidth = 151;
 constexpr int boxHeight = 27;
 constexpr int lineStep = 28;
-
-QString twoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
 
 QLabel* addHeading(QWidget* parent, const QString& name, const QString& text, const QRect& where) {
     QLabel* heading = addLabel(parent, name, text, where);
@@ -110,9 +105,7 @@ void TfrmRicevute::buildToolbar(QWidget* panel) {
     cmdPrimo = next(u"cmdPrimo", u"|◀", 36);
     cmdIndietro = next(u"cmdIndietro", u"◀", 36);
     lblPosizione = addLabel(panel, QStringLiteral("lblPosizione"), QString(), QRect(x, 7, 58, 34));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(
-        QStringLiteral("background-color: white; border: 1px solid #9DB3D6; border-radius: 4px;"));
+    stylePositionBox(lblPosizione);
     x += 62;
     cmdAvanti = next(u"cmdAvanti", u"▶", 36);
     cmdUltimo = next(u"cmdUltimo", u"▶|", 36);
@@ -132,10 +125,13 @@ void TfrmRicevute::buildToolbar(QWidget* panel) {
     connect(cmdGuida, &QPushButton::clicked, this,
             [this] { showHelp(this, receiptsHelpTitle(), receiptsHelpText()); });
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
+    const auto handReceipt = [this](ReceiptSheetDialog& sheet) {
+        sheet.setReceipt(receiptOnScreen());
+    };
     connect(cmdAnteprima, &QPushButton::clicked, this,
-            [this] { run_dialog<TfrmAnteprimaRicevuta>(this); });
+            [this, handReceipt] { run_dialog<TfrmAnteprimaRicevuta>(this, handReceipt); });
     connect(cmdStampa, &QPushButton::clicked, this,
-            [this] { run_dialog<TfrmStampaRicevuta>(this); });
+            [this, handReceipt] { run_dialog<TfrmStampaRicevuta>(this, handReceipt); });
     connect(cmdEsporta, &QPushButton::clicked, this, [this] { exportReceipts(this, filePath_); });
     const ReceiptLoader showChosen = [this](qint64 position) { showStoredReceipt(position); };
     connect(cmdTrova, &QPushButton::clicked, this,
@@ -370,13 +366,7 @@ void TfrmRicevute::closeStep() {
 }
 
 std::optional<qint64> TfrmRicevute::receiptCount() {
-    try {
-        RecordFile<ReceiptRecord> archive;
-        archive.openOrCreate(filePath_);
-        return archive.count();
-    } catch (const StorageError&) {
-        return std::nullopt;
-    }
+    return storedRecordCount<ReceiptRecord>(filePath_);
 }
 
 // A failure is reported and the steps done before it stay done.
@@ -458,27 +448,13 @@ void TfrmRicevute::saveReceipt() {
         return;
     }
     computeTotal();
-    const ReceiptRecord receipt = receiptOnScreen();
     const bool appended = position().isEmpty();
-    qint64 stored = position().toLongLong();
-    try {
-        RecordFile<ReceiptRecord> archive;
-        archive.openOrCreate(filePath_);
-        if (appended) {
-            stored = archive.append(receipt);
-        } else {
-            archive.seek(stored - 1);
-            archive.write(receipt);
-        }
-    } catch (const StorageError&) {
-        showMessage(this, MessageKind::Warning, archiveAccessMessage());
+    const std::optional<qint64> stored =
+        storeRecord(this, filePath_, receiptOnScreen(), position(), MessageKind::Warning);
+    if (!stored)
         return;
-    }
-    setPosition(QString::number(stored));
-    showMessage(this, MessageKind::Information,
-                appended ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
-                         : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
-                                          "salvate in archivio."));
+    setPosition(QString::number(*stored));
+    reportRecordStored(this, appended);
 }
 
 void TfrmRicevute::showReceipt(const ReceiptRecord& receipt, qint64 position) {
@@ -499,16 +475,10 @@ void TfrmRicevute::showReceipt(const ReceiptRecord& receipt, qint64 position) {
 }
 
 bool TfrmRicevute::showStoredReceipt(qint64 position) {
-    try {
-        RecordFile<ReceiptRecord> archive;
-        archive.openOrCreate(filePath_);
-        archive.seek(position - 1);
-        showReceipt(archive.read(), position);
-        return true;
-    } catch (const StorageError&) {
-        showMessage(this, MessageKind::Error, archiveAccessMessage());
-        return false;
-    }
+    const auto receipt = readStoredRecord<ReceiptRecord>(this, filePath_, position);
+    if (receipt)
+        showReceipt(*receipt, position);
+    return receipt.has_value();
 }
 
 void TfrmRicevute::setPayerLines(const std::array<QString, ReceiptRecord::HeaderLines>& lines) {
@@ -517,14 +487,9 @@ void TfrmRicevute::setPayerLines(const std::array<QString, ReceiptRecord::Header
 }
 
 void TfrmRicevute::navigate(NavigationButton button) {
-    const std::optional<qint64> count = receiptCount();
-    if (!count) {
-        showMessage(this, MessageKind::Error, archiveAccessMessage());
-        return;
-    }
-    const NavigationStep step = ::navigate(button, position().toLongLong(), *count);
-    followNavigationStep(
-        this, step, [this](qint64 position) { showStoredReceipt(position); },
+    navigateRecords<ReceiptRecord>(
+        this, filePath_, button, position(),
+        [this](qint64 position) { showStoredReceipt(position); },
         [this] { setPosition(QString()); });
 }
 

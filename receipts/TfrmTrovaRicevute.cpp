@@ -1,5 +1,6 @@
 #include "receipts/TfrmTrovaRicevute.h"
 
+#include "rules/TextRules.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
 #include "shell/ErrorMessages.h"
@@ -21,10 +22,6 @@ constexpr int boxWidth = 846 - boxX;
 constexpr int firstRowY = 100;
 constexpr int rowStep = 38;
 constexpr int boxHeight = 30;
-
-QString twoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
 
 QLabel* addInstruction(QWidget* panel, const QString& name, const QString& text, int y) {
     QLabel* label = addLabel(panel, name, text, QRect(16, y, 830, 22));
@@ -83,7 +80,7 @@ void TfrmTrovaRicevute::buildCriteria() {
         addLabel(panAvvio, QStringLiteral("lblAttendere"),
                  QStringLiteral("Ricerca schede in corso. Attendere..."), QRect(16, 508, 440, 32));
     lblAttendere->setFont(Fonts::font(Fonts::Family::verdana(), 10, true));
-    lblAttendere->setStyleSheet(QStringLiteral("color: maroon;"));
+    setTextColour(lblAttendere, QColor(0x80, 0x00, 0x00));
     lblAttendere->hide();
     btnCerca = addButton(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"),
                          QRect(616, 508, 110, 32));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "receipts/TfrmDaSaldare.h"
+#include "receipts/ReceiptListDialog.h"
 
 #include <array>
 

@@ -2,6 +2,7 @@
 
 #include "reports/TfrmRiepLavoro.h"
 #include "rules/IncomeSummary.h"
+#include "rules/TextRules.h"
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
 #include "shell/Fonts.h"
@@ -115,7 +116,7 @@ QComboBox* addChoiceBox(QWidget* parent, const QString& name, const QStringList&
 QStringList dayChoices() {
     QStringList days;
     for (int day = 1; day <= 31; ++day)
-        days.append(QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
+        days.append(twoDigits(day));
     return days;
 }
 
@@ -145,10 +146,7 @@ void TfrmMenuRiepLavoro::buildHeading() {
                              QStringLiteral("RIEPILOGO INCASSI"), QRect(20, 12, 955, 80));
     title->setFont(Fonts::font(Fonts::Family::arial(), 30, true));
     title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral(
-        "QLabel#imgTitolo { color: #1F4E9A; border: 2px solid #BFD9EE; border-radius: 16px; "
-        "background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #FFFFFF, "
-        "stop: 1 #E6F2FB); }"));
+    styleTitleCard(title);
 
     QFrame* card = addCard(container(), QStringLiteral("panDescrizione"), QRect(20, 102, 955, 64));
     const QFont intro = Fonts::font(Fonts::Family::verdana(), 9, true);
@@ -192,10 +190,7 @@ void TfrmMenuRiepLavoro::buildPayerPanel() {
     txtCliente->setMaxLength(payerLength);
 
     for (QLineEdit* box : {txtAnno, txtCliente})
-        box->setStyleSheet(QStringLiteral(
-            "QLineEdit { color: #1F4E9A; background-color: #F0F8FF; border: 2px solid #87CEEB; "
-            "border-radius: 8px; padding: 0 6px; } QLineEdit:focus { background-color: "
-            "#FFFFFF; border-color: #F39C12; }"));
+        styleLargeBox(box, true);
 }
 
 void TfrmMenuRiepLavoro::buildPeriodPanel() {
@@ -237,7 +232,7 @@ QWidget* TfrmMenuRiepLavoro::buildDateGroup(QWidget* parent, const QString& name
     year = addCaption(group, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"),
                       QRect(336, 72, 96, 44), Fonts::font(Fonts::Family::verdana(), 16, true),
                       Qt::AlignCenter);
-    year->setStyleSheet(QStringLiteral("color: #1F4E9A;"));
+    setTextColour(year, titleBlue);
     onLeave(day, [day] {
         if (!isDayChoice(day->currentText()))
             day->clearEditText();
@@ -258,7 +253,7 @@ void TfrmMenuRiepLavoro::buildButtons() {
         addCaption(dock, QStringLiteral("lblAttendere"),
                    QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
                    QRect(126, 24, 430, 44), Fonts::font(Fonts::Family::verdana(), 11, true));
-    lblAttendere->setStyleSheet(QStringLiteral("color: #C0392B;"));
+    setTextColour(lblAttendere, QColor(0xC0, 0x39, 0x2B));
     lblAttendere->hide();
     btnVisualizza = addButton(dock, QStringLiteral("btnVisualizza"),
                               QStringLiteral("Visualizza riepilogo"), QRect(570, 22, 230, 48));

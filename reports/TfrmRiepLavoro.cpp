@@ -17,38 +17,20 @@
 #include "ui/Picture.h"
 
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QListView>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 namespace {
 
-QLabel* addText(QWidget* parent, const QString& name, const QString& text, const QFont& font,
-                const QString& color = QStringLiteral("#2C3E50")) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(color));
-    return label;
-}
-
-QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, int width) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(Fonts::button());
-    button->setAutoDefault(false); // Enter in the find box presses nothing
-    answerKeyboard(button);
-    button->setMinimumSize(width, 40);
-    return button;
-}
+constexpr int cardLeft = 20;
+constexpr int cardWidth = 955;
+constexpr QRect headingCard{cardLeft, 16, cardWidth, 120};
+constexpr QRect listArea{cardLeft, 148, cardWidth, 400};
+constexpr QRect footerCard{cardLeft, 560, cardWidth, 116};
 
 } // namespace
 
@@ -63,12 +45,11 @@ TfrmRiepLavoro::TfrmRiepLavoro(QWidget* opener)
 
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(panContainer);
+    panContainer->resize(PersistentScreen::ContainerSize);
 
     lstRecords = new QListView(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords->setGeometry(listArea);
     lstRecords->setFont(Fonts::listLine());
     lstRecords->setUniformItemSizes(true); // a hundred thousand lines open without a pause
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -77,109 +58,68 @@ TfrmRiepLavoro::TfrmRiepLavoro(QWidget* opener)
     lstRecords->setStyleSheet(QStringLiteral("QListView { color: black; background: white; }"));
     lstRecords->setModel(model_);
 
-    auto* layout = new QVBoxLayout(panContainer);
-    layout->setContentsMargins(20, 16, 20, 16);
-    layout->setSpacing(12);
-    layout->addWidget(buildHeading());
-    layout->addWidget(lstRecords, 1);
-    layout->addWidget(buildFooter());
+    buildHeading();
+    buildFooter();
 }
 
-QWidget* TfrmRiepLavoro::buildHeading() {
-    auto* heading = new QFrame(panContainer);
-    heading->setObjectName(QStringLiteral("bkgTitolo"));
-    heading->setStyleSheet(QStringLiteral("QFrame#bkgTitolo { background-color: rgba(255, 255, "
-                                          "255, 235); border: 2px solid #BFD9EE; "
-                                          "border-radius: 18px; }"));
+void TfrmRiepLavoro::buildHeading() {
+    QFrame* heading = addCard(panContainer, QStringLiteral("bkgTitolo"), headingCard);
     const QFont caption = Fonts::font(Fonts::Family::verdana(), 11, true);
     const QFont value = Fonts::font(Fonts::Family::verdana(), 12, true);
-    QLabel* title =
-        addText(heading, QStringLiteral("lblTitolo"), QStringLiteral("RIEPILOGO INCASSI"),
-                Fonts::font(Fonts::Family::arial(), 20, true), QStringLiteral("#1F4E9A"));
-    QLabel* payer = addText(heading, QStringLiteral("lblTipologia"),
-                            QStringLiteral("Socio / Cliente:"), caption);
-    titTipologia = addText(heading, QStringLiteral("titTipologia"), QString(), value,
-                           QStringLiteral("#1F4E9A"));
-    QLabel* period = addText(heading, QStringLiteral("lblPeriodo"),
-                             QStringLiteral("Intervallo selezionato:"), caption);
-    lblIntervallo = addText(heading, QStringLiteral("lblIntervallo"), QString(), value,
-                            QStringLiteral("#1F4E9A"));
-    QLabel* total = addText(heading, QStringLiteral("lblTotale"),
-                            QStringLiteral("Totale importi incassati:"), caption);
-    total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    setTextColour(addCaption(heading, QStringLiteral("lblTitolo"),
+                             QStringLiteral("RIEPILOGO INCASSI"), QRect(20, 10, 600, 34),
+                             Fonts::font(Fonts::Family::arial(), 20, true)),
+                  titleBlue);
+    addCaption(heading, QStringLiteral("lblTipologia"), QStringLiteral("Socio / Cliente:"),
+               QRect(20, 50, 230, 26), caption);
+    titTipologia = addCaption(heading, QStringLiteral("titTipologia"), QString(),
+                              QRect(260, 50, 410, 26), value);
+    setTextColour(titTipologia, titleBlue);
+    addCaption(heading, QStringLiteral("lblPeriodo"), QStringLiteral("Intervallo selezionato:"),
+               QRect(20, 82, 230, 26), caption);
+    lblIntervallo = addCaption(heading, QStringLiteral("lblIntervallo"), QString(),
+                               QRect(260, 82, 410, 26), value);
+    setTextColour(lblIntervallo, titleBlue);
+    addCaption(heading, QStringLiteral("lblTotale"), QStringLiteral("Totale importi incassati:"),
+               QRect(675, 50, 260, 26), caption, right);
     lblTotCosti =
-        addText(heading, QStringLiteral("lblTotCosti"), QString(),
-                Fonts::font(Fonts::Family::verdana(), 18, true), QStringLiteral("#B03A2E"));
-    lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblTotCosti->setMinimumWidth(260);
-
-    auto* grid = new QGridLayout(heading);
-    grid->setContentsMargins(20, 10, 20, 12);
-    grid->setHorizontalSpacing(14);
-    grid->addWidget(title, 0, 0, 1, 2);
-    grid->addWidget(payer, 1, 0);
-    grid->addWidget(titTipologia, 1, 1);
-    grid->addWidget(period, 2, 0);
-    grid->addWidget(lblIntervallo, 2, 1);
-    grid->addWidget(total, 1, 2);
-    grid->addWidget(lblTotCosti, 2, 2);
-    grid->setColumnStretch(1, 1);
-    return heading;
+        addCaption(heading, QStringLiteral("lblTotCosti"), QString(), QRect(675, 78, 260, 32),
+                   Fonts::font(Fonts::Family::verdana(), 18, true), right);
+    setTextColour(lblTotCosti, QColor(0xB0, 0x3A, 0x2E));
 }
 
-QWidget* TfrmRiepLavoro::buildFooter() {
-    auto* footer = new QFrame(panContainer);
-    footer->setObjectName(QStringLiteral("panStrumenti"));
-    footer->setStyleSheet(QStringLiteral("QFrame#panStrumenti { background-color: rgba(255, 255, "
-                                         "255, 235); border: 2px solid #BFD9EE; "
-                                         "border-radius: 18px; }"));
+void TfrmRiepLavoro::buildFooter() {
+    QFrame* footer = addCard(panContainer, QStringLiteral("panStrumenti"), footerCard);
     const QFont instruction = Fonts::font(Fonts::Family::verdana(), 9, false);
-    lblRigo01 = addText(footer, QStringLiteral("lblRigo01"),
-                        QStringLiteral("Immettere una o più parole consecutive presenti nella "
-                                       "scheda in elenco da cercare e premere il pulsante Trova."),
-                        instruction);
-    lblRigo02 = addText(footer, QStringLiteral("lblRigo02"),
-                        QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
-                                       "chiave di ricerca, fare di nuovo clic su Trova."),
-                        instruction);
-    txtTrova = new QLineEdit(footer);
-    txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova->setFont(Fonts::dataField());
-    txtTrova->setFixedSize(320, 40);
+    lblRigo01 = addCaption(footer, QStringLiteral("lblRigo01"),
+                           QStringLiteral("Immettere una o più parole consecutive presenti nella "
+                                          "scheda in elenco da cercare e premere il pulsante "
+                                          "Trova."),
+                           QRect(20, 10, 915, 18), instruction);
+    lblRigo02 = addCaption(footer, QStringLiteral("lblRigo02"),
+                           QStringLiteral("Per spostarsi sulla voce successiva contenente la "
+                                          "stessa chiave di ricerca, fare di nuovo clic su Trova."),
+                           QRect(20, 30, 915, 18), instruction);
+    txtTrova =
+        addEditBox(footer, QStringLiteral("txtTrova"), QRect(20, 58, 320, 40), Fonts::dataField());
     onEnter(txtTrova, [] {}); // Enter has no task here
-    btnTrova = addButton(footer, QStringLiteral("btnTrova"), QStringLiteral("Trova"), 110);
-    btnStampa =
-        addButton(footer, QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"), 190);
-    btnEsci = addButton(footer, QStringLiteral("btnEsci"), QStringLiteral("Esci"), 110);
-    imgGuida =
-        new Picture(QStringLiteral("imgGuida"), QStringLiteral(":/pictures/guida.svg"), footer);
-    imgGuida->setFixedSize(44, 44);
+    btnTrova = addButton(footer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
+                         QRect(350, 58, 110, 40));
+    btnStampa = addButton(footer, QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"),
+                          QRect(571, 58, 190, 40));
+    btnEsci = addButton(footer, QStringLiteral("btnEsci"), QStringLiteral("Esci"),
+                        QRect(771, 58, 110, 40));
+    imgGuida = addPicture(footer, QStringLiteral("imgGuida"), QStringLiteral("guida"),
+                          QRect(891, 56, 44, 44));
     imgGuida->setToolTip(QStringLiteral("Guida all'utilizzo dell'applicazione"));
     imgGuida->makeClickable();
-
-    auto* controls = new QHBoxLayout;
-    controls->setSpacing(10);
-    controls->addWidget(txtTrova);
-    controls->addWidget(btnTrova);
-    controls->addStretch(1);
-    controls->addWidget(btnStampa);
-    controls->addWidget(btnEsci);
-    controls->addSpacing(10);
-    controls->addWidget(imgGuida);
-    auto* rows = new QVBoxLayout(footer);
-    rows->setContentsMargins(20, 10, 20, 12);
-    rows->setSpacing(4);
-    rows->addWidget(lblRigo01);
-    rows->addWidget(lblRigo02);
-    rows->addSpacing(6);
-    rows->addLayout(controls);
 
     connect(btnTrova, &QPushButton::clicked, this, &TfrmRiepLavoro::findInList);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepLavoro::printSummary);
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
     connect(imgGuida, &Picture::clicked, this,
             [this] { showHelp(this, incomeSummaryHelpTitle(), incomeSummaryHelpText()); });
-    return footer;
 }
 
 void TfrmRiepLavoro::setRequest(const IncomeSummaryRequest& request, QString* lastFindKey) {
@@ -212,11 +152,12 @@ void TfrmRiepLavoro::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmRiepLavoro::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    QLinearGradient background(0, 0, 0, height());
-    background.setColorAt(0, QColor(0x1F, 0x4E, 0x9A));
-    background.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), background);
+    paintScreenBackground(this);
+}
+
+void TfrmRiepLavoro::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    panContainer->move(centredContainerPosition(size()));
 }
 
 void TfrmRiepLavoro::done(int result) {

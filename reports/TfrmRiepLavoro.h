@@ -52,11 +52,12 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void done(int result) override;
 
 private:
-    QWidget* buildHeading();
-    QWidget* buildFooter();
+    void buildHeading();
+    void buildFooter();
     void buildSummary();
     std::optional<IncomeSummary> readSummary();
     void findInList();

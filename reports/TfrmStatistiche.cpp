@@ -87,10 +87,7 @@ void TfrmStatistiche::buildYearPanel() {
                              QStringLiteral("STATISTICHE INCASSI"), QRect(20, 12, 955, 80));
     title->setFont(Fonts::font(Fonts::Family::arial(), 30, true));
     title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral(
-        "QLabel#imgTitolo { color: #1F4E9A; border: 2px solid #BFD9EE; border-radius: 16px; "
-        "background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #FFFFFF, "
-        "stop: 1 #E6F2FB); }"));
+    styleTitleCard(title);
 
     QFrame* card = addCard(panAvvio, QStringLiteral("panAnno"), QRect(172, 150, 650, 380));
     auto* decoration = new Chart(QStringLiteral("imgGrafico"), card);
@@ -111,10 +108,7 @@ void TfrmStatistiche::buildYearPanel() {
                          Fonts::font(Fonts::Family::verdana(), 20, true));
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setMaxLength(yearDigits);
-    txtAnno->setStyleSheet(
-        QStringLiteral("QLineEdit { color: #1F4E9A; background-color: #F0F8FF; border: 2px solid "
-                       "#87CEEB; border-radius: 8px; } QLineEdit:focus { background-color: "
-                       "#FFFFFF; border-color: #F39C12; }"));
+    styleLargeBox(txtAnno);
     filterKeys(txtAnno, KeyFilter::DigitsOnly);
     btnApri = addButton(card, QStringLiteral("btnApri"), QStringLiteral("Apri"),
                         QRect(360, 224, 150, 40));
@@ -137,7 +131,7 @@ void TfrmStatistiche::buildChartPanel() {
     hints_->addBackground(heading);
     lblTitolo = addCaption(heading, QStringLiteral("lblTitolo"), QString(), QRect(16, 6, 923, 30),
                            Fonts::font(Fonts::Family::verdana(), 14, true), Qt::AlignCenter);
-    lblTitolo->setStyleSheet(QStringLiteral("color: #1F4E9A;"));
+    setTextColour(lblTitolo, titleBlue);
     const QFont note = Fonts::font(Fonts::Family::verdana(), 9, false);
     addCaption(
         heading, QStringLiteral("lblDescrizione"),

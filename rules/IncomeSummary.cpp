@@ -3,6 +3,7 @@
 #include "rules/Amounts.h"
 #include "rules/FindInList.h"
 #include "rules/RecordBytes.h"
+#include "rules/TextRules.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordScan.h"
 #include "storage/TextCodec.h"
@@ -90,8 +91,7 @@ QString composedDate(const QString& day, const QString& month, const QString& ye
     const std::optional<int> number = monthNumber(month);
     if (!number)
         return QString();
-    return trimBlanks(day) + QLatin1Char('/') +
-           QStringLiteral("%1").arg(*number, 2, 10, QLatin1Char('0')) + QLatin1Char('/') +
+    return trimBlanks(day) + QLatin1Char('/') + twoDigits(*number) + QLatin1Char('/') +
            trimBlanks(year);
 }
 

@@ -14,6 +14,10 @@ QString upperTrimmed(const QString& text) {
     return result;
 }
 
+QString twoDigits(int number) {
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
 bool keyPassesFilter(KeyFilter filter, int key, const QString& keyText) {
     switch (key) {
     case Qt::Key_Backspace:

@@ -14,6 +14,10 @@ enum class KeyFilter { DigitsOnly, Amount };
 // the comma.
 bool keyPassesFilter(KeyFilter filter, int key, const QString& keyText);
 
+// A number of one or two digits with a leading zero: row and field numbers ("txtImporto07"),
+// days and months.
+QString twoDigits(int number);
+
 // Dates are text "dd/mm/yyyy"; the empty text means no date.
 QString dateText(const QDate& date);
 // An invalid date when the text does not convert with that pattern.

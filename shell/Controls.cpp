@@ -128,8 +128,54 @@ QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, co
     QLabel* label = addLabel(parent, name, text, where);
     label->setFont(font);
     label->setAlignment(alignment);
-    label->setStyleSheet(QStringLiteral("color: #2C3E50;"));
+    setTextColour(label, QColor(0x2C, 0x3E, 0x50));
     return label;
+}
+
+void setTextColour(QWidget* control, const QColor& colour) {
+    control->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+}
+
+QLabel* addInstruction(QWidget* parent, const QString& name, const QString& text,
+                       const QRect& where) {
+    QLabel* label = addLabel(parent, name, text, where);
+    label->setFont(Fonts::font(Fonts::Family::verdana(), 10, false));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setContentsMargins(10, 0, 10, 0);
+    label->setStyleSheet(QStringLiteral("QLabel { color: #1C2530; background-color: #F4F7FC; "
+                                        "border: 1px solid #9DB3D6; border-radius: 6px; }"));
+    return label;
+}
+
+QFrame* addInstructionBand(QWidget* parent, const QRect& where) {
+    auto* band = new QFrame(parent);
+    band->setObjectName(QStringLiteral("panIstruzioni"));
+    band->setGeometry(where);
+    band->setStyleSheet(QStringLiteral("QFrame#panIstruzioni { background-color: white; }"));
+    return band;
+}
+
+void styleTitleCard(QLabel* title) {
+    title->setStyleSheet(
+        QStringLiteral("QLabel#%1 { color: #1F4E9A; border: 2px solid #BFD9EE; border-radius: "
+                       "16px; background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, "
+                       "stop: 0 #FFFFFF, stop: 1 #E6F2FB); }")
+            .arg(title->objectName()));
+}
+
+void styleLargeBox(QLineEdit* box, bool padded) {
+    box->setStyleSheet(QStringLiteral("QLineEdit { color: #1F4E9A; background-color: #F0F8FF; "
+                                      "border: 2px solid #87CEEB; border-radius: 8px;%1 } "
+                                      "QLineEdit:focus { background-color: #FFFFFF; "
+                                      "border-color: #F39C12; }")
+                           .arg(padded ? QStringLiteral(" padding: 0 6px;") : QString()));
+}
+
+void stylePositionBox(QLabel* position) {
+    position->setAlignment(Qt::AlignCenter);
+    position->setStyleSheet(
+        QStringLiteral("background-color: white; border: 1px solid #9DB3D6; border-radius: 4px;"));
 }
 
 Picture* addPicture(QWidget* parent, const QString& name, const QString& file, const QRect& where) {

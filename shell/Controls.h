@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -37,6 +38,23 @@ QFrame* addCard(QWidget* parent, const QString& name, const QRect& where,
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
                    const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 Picture* addPicture(QWidget* parent, const QString& name, const QString& file, const QRect& where);
+
+// The program's looks, each written once.
+// The blue of titles and headings.
+inline const QColor titleBlue{0x1F, 0x4E, 0x9A};
+void setTextColour(QWidget* control, const QColor& colour);
+// A dialog's boxed instruction: wrapped dark text on the panels' light colour.
+QLabel* addInstruction(QWidget* parent, const QString& name, const QString& text,
+                       const QRect& where);
+// The white band at the top of a small dialog that holds its title and instructions.
+QFrame* addInstructionBand(QWidget* parent, const QRect& where);
+// The title card of the large menus: blue text on a pale gradient, rounded.
+void styleTitleCard(QLabel* title);
+// The large boxes of the menus (year, payer): blue text, rounded, orange while focused; a
+// padded box keeps its text off the border.
+void styleLargeBox(QLineEdit* box, bool padded = false);
+// The position of the record on screen, between an editor's arrows.
+void stylePositionBox(QLabel* position);
 
 // The help and exit pictures at the right of a large screen's dock, captioned and clickable;
 // exit goes back to the main menu.

@@ -20,3 +20,10 @@ void followNavigationStep(QWidget* editor, const NavigationStep& step,
     showMessage(editor, MessageKind::Information,
                 QStringLiteral("L'archivio non contiene nessuna scheda."));
 }
+
+void reportRecordStored(QWidget* editor, bool appended) {
+    showMessage(editor, MessageKind::Information,
+                appended ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
+                         : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
+                                          "salvate in archivio."));
+}

@@ -79,13 +79,16 @@ bool HintLine::isBackground(const QWidget* widget) const {
            !widget->property(textLinkProperty).toBool();
 }
 
-HintLine* addHintLine(PersistentScreen* screen, const QString& initialText) {
-    QWidget* panel = screen->container();
+HintLine* addHintLine(QWidget* panel, QWidget* window, const QString& initialText) {
     auto* panInfo = new QLabel(initialText, panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(Fonts::hintLine());
     panInfo->setGeometry(0, panel->height() - 30, panel->width(), 30);
     panInfo->setIndent(12);
     panInfo->setStyleSheet(QStringLiteral("QLabel { background-color: #1F4E9A; color: white; }"));
-    return new HintLine(panInfo, screen);
+    return new HintLine(panInfo, window);
+}
+
+HintLine* addHintLine(PersistentScreen* screen, const QString& initialText) {
+    return addHintLine(screen->container(), screen, initialText);
 }

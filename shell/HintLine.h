@@ -20,6 +20,7 @@ public:
     // The control's hint goes on to name the key that presses it: "... (Ctrl+S)".
     void addKeyToHint(QWidget* control, const QString& keyName);
     void addBackground(QWidget* decoration);
+    QLabel* panInfo() const { return panInfo_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,5 +34,7 @@ private:
     QWidget* window_;
 };
 
-// The hint line strip at the bottom of a screen's container, showing its initial text.
+// The hint line strip along the bottom of a panel (a screen's container, a dialog) for the
+// controls of its window, showing its initial text.
+HintLine* addHintLine(QWidget* panel, QWidget* window, const QString& initialText);
 HintLine* addHintLine(PersistentScreen* screen, const QString& initialText);

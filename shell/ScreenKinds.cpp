@@ -42,20 +42,28 @@ void PersistentScreen::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void PersistentScreen::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    QLinearGradient background(0, 0, 0, height());
+void paintScreenBackground(QWidget* window) {
+    QPainter painter(window);
+    QLinearGradient background(0, 0, 0, window->height());
     background.setColorAt(0, QColor(0x1F, 0x4E, 0x9A));
     background.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), background);
+    painter.fillRect(window->rect(), background);
+}
+
+QPoint centredContainerPosition(const QSize& window) {
+    const QSize container = PersistentScreen::ContainerSize;
+    return QPoint(qMax(0, (window.width() - container.width()) / 2),
+                  qMax(0, (window.height() - container.height()) / 2));
+}
+
+void PersistentScreen::paintEvent(QPaintEvent*) {
+    paintScreenBackground(this);
 }
 
 void PersistentScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (kind_ == Kind::Maximized)
-        // On a screen smaller than the container its top left corner stays visible.
-        panContainer_->move(qMax(0, (width() - ContainerSize.width()) / 2),
-                            qMax(0, (height() - ContainerSize.height()) / 2));
+        panContainer_->move(centredContainerPosition(size()));
     else
         panContainer_->setGeometry(rect());
 }

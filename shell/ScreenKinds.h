@@ -39,6 +39,12 @@ private:
     QWidget* panContainer_;
 };
 
+// The background of the maximized screens: blue at the top fading to white.
+void paintScreenBackground(QWidget* window);
+// Where a maximized window puts its container: centred; on a screen smaller than the
+// container its top left corner stays visible.
+QPoint centredContainerPosition(const QSize& window);
+
 class QAbstractButton;
 
 // A dialog window: fixed size, no buttons asked for in its title bar. A window manager that

@@ -26,7 +26,6 @@ constexpr QSize windowSize{980, 640};
 constexpr int margin = 12;
 constexpr int buttonsTop = 550;
 constexpr int buttonHeight = 40;
-constexpr int hintLineHeight = 30;
 // A column holding long texts (notes, addresses) shows their beginning.
 constexpr int widestColumn = 360;
 
@@ -179,14 +178,9 @@ void SpreadsheetExportWindow::buildButtons(const Topic& help) {
 }
 
 void SpreadsheetExportWindow::buildHintLine() {
-    panInfo = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(Fonts::hintLine());
-    panInfo->setGeometry(0, windowSize.height() - hintLineHeight, windowSize.width(),
-                         hintLineHeight);
-    panInfo->setIndent(12);
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background-color: #1F4E9A; color: white; }"));
-    auto* hints = new HintLine(panInfo, this); // owned by panInfo
+    HintLine* hints =
+        addHintLine(this, this, QStringLiteral("Esportazione archivio in Microsoft Excel."));
+    panInfo = hints->panInfo();
     hints->addHint(cmdEsporta, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     hints->addHint(cmdGuida,
                    QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));

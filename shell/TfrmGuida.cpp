@@ -19,7 +19,7 @@ TfrmGuida::TfrmGuida(QWidget* opener)
     lblTitolo = addLabel(this, QStringLiteral("lblTitolo"),
                          QStringLiteral("Argomento della guida."), QRect(20, 15, 680, 32));
     lblTitolo->setFont(Fonts::helpTitle());
-    lblTitolo->setStyleSheet(QStringLiteral("color: crimson;"));
+    setTextColour(lblTitolo, QColor(0xDC, 0x14, 0x3C));
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));

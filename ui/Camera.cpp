@@ -1,34 +1,33 @@
 #include "ui/Camera.h"
 
-#include <QCamera>
-#include <QMediaCaptureSession>
-#include <QMediaDevices>
-#include <QVideoFrame>
-#include <QVideoSink>
+#include "ui/CameraModule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 namespace {
 
-class SystemCamera : public CameraSource {
+// A camera of the module, driven by name: the program shares no code with the module beyond
+// the toolkit's own.
+class ModuleCamera : public CameraSource {
 public:
-    explicit SystemCamera(const QCameraDevice& device) : camera_(device) {
-        session_.setCamera(&camera_);
-        session_.setVideoSink(&sink_);
-        connect(&sink_, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
-            if (frame.isValid())
-                Q_EMIT frameReady(frame.toImage());
-        });
+    explicit ModuleCamera(QObject* device) : device_(device) {
+        device_->setParent(this);
+        connect(device_, SIGNAL(frameReady(QImage)), this, SIGNAL(frameReady(QImage)),
+                Qt::DirectConnection);
     }
 
     bool start() override {
-        camera_.start();
-        return camera_.error() == QCamera::NoError;
+        bool started = false;
+        QMetaObject::invokeMethod(device_, "start", Qt::DirectConnection,
+                                  Q_RETURN_ARG(bool, started));
+        return started;
     }
-    void stop() override { camera_.stop(); }
+    void stop() override { QMetaObject::invokeMethod(device_, "stop", Qt::DirectConnection); }
 
 private:
-    QCamera camera_;
-    QMediaCaptureSession session_;
-    QVideoSink sink_;
+    QObject* device_;
 };
 
 CameraFactory& testFactory() {
@@ -38,13 +37,26 @@ CameraFactory& testFactory() {
 
 } // namespace
 
+CameraFactory loadCameraModule(const QString& folder) {
+    QLibrary module(QDir(folder).filePath(QLatin1String(cameraModuleName)));
+    using Entry = QObject* (*)();
+    const auto openCamera = reinterpret_cast<Entry>(module.resolve(cameraModuleEntry));
+    if (!openCamera)
+        return {};
+    return [openCamera]() -> std::unique_ptr<CameraSource> {
+        QObject* device = openCamera();
+        if (!device)
+            return nullptr;
+        return std::make_unique<ModuleCamera>(device);
+    };
+}
+
 std::unique_ptr<CameraSource> openDefaultCamera() {
     if (testFactory())
         return testFactory()();
-    const QCameraDevice device = QMediaDevices::defaultVideoInput();
-    if (device.isNull())
-        return nullptr;
-    return std::make_unique<SystemCamera>(device);
+    static const CameraFactory systemCameras =
+        loadCameraModule(QCoreApplication::applicationDirPath());
+    return systemCameras ? systemCameras() : nullptr;
 }
 
 void setCameraFactoryForTests(CameraFactory factory) {

@@ -17,9 +17,15 @@ Q_SIGNALS:
     void frameReady(const QImage& frame);
 };
 
-// The system's default camera, or nothing when the computer has none.
+using CameraFactory = std::function<std::unique_ptr<CameraSource>()>;
+
+// The cameras of the camera module in `folder` (loaded now, and kept loaded), or an empty
+// factory when the folder holds no such module.
+CameraFactory loadCameraModule(const QString& folder);
+
+// The system's default camera, from the module of the program folder loaded at the first call;
+// nothing when the computer has no camera or the module is missing.
 std::unique_ptr<CameraSource> openDefaultCamera();
 
 // Tests supply their own source (or none) instead of the system's camera.
-using CameraFactory = std::function<std::unique_ptr<CameraSource>()>;
 void setCameraFactoryForTests(CameraFactory factory);

@@ -136,6 +136,13 @@ QByteArray encoded(const QImage& picture, const char* format) {
 const QByteArray svgPicture =
     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"30\">"
     "<rect width=\"40\" height=\"30\" fill=\"red\"/></svg>";
+#ifdef Q_OS_LINUX
+// Whether a shared library of this name is loaded in this process, from its memory map.
+bool libraryLoaded(const QByteArray& name) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+#endif
 
 MemberAttachments attachmentsOf(std::array<QString, 3> files, std::array<QString, 3> descriptions) {
     MemberAttachments attachments;
@@ -578,6 +585,33 @@ private Q_SLOTS:
         capturePhoto(opener.get(), box);
         QCOMPARE(box.picture(), drawing);
         QVERIFY(!log->running);
+    }
+
+    void webcamRunsTheCameraOfAModule() {
+        setCameraFactoryForTests(loadCameraModule(QStringLiteral(VELARNO_FAKE_CAMERA_FOLDER)));
+        PhotoBox box(QStringLiteral("imgFoto"), opener.get());
+        driveDialog<TfrmWebCam>([&](TfrmWebCam& webcam) {
+            click(webcam.btnAccendi);
+            QTRY_COMPARE(webcam.imgCamera->picture(), solidPicture(Qt::red));
+            click(webcam.btnSpegni);
+            click(webcam.btnAccendi); // starts again only if it was really switched off
+            QVERIFY(t.messages.isEmpty());
+            click(webcam.btnCattura);
+            click(webcam.btnImportaFoto);
+        });
+        capturePhoto(opener.get(), box);
+        QCOMPARE(box.picture(), solidPicture(Qt::red));
+    }
+
+    void multimediaIsLoadedOnlyWithTheCameraModule() {
+        QVERIFY(!loadCameraModule(userFolder->path()));
+#ifdef Q_OS_LINUX
+        QVERIFY(!libraryLoaded("libQt6Multimedia"));
+#endif
+        QVERIFY(loadCameraModule(QStringLiteral(VELARNO_PROGRAM_FOLDER)));
+#ifdef Q_OS_LINUX
+        QVERIFY(libraryLoaded("libQt6Multimedia"));
+#endif
     }
 
     void importWithoutCaptureTakesThePhotoCameraDrawing() {

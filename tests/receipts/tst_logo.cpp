@@ -1,4 +1,4 @@
-#include "shell/TfrmLogo.h"
+#include "receipts/TfrmLogo.h"
 #include "storage/ProgramFolder.h"
 #include "tests/receipts/PriceListTests.h"
 #include "tests/support/NoFileWrites.h"

@@ -240,6 +240,31 @@ private Q_SLOTS:
         QVERIFY(qAbs(copies[1].box.top() - a.box.top()) < 0.05);
     }
 
+    // The dialog prints the receipt it is handed, whichever window opens it: it reads no
+    // editor's boxes.
+    void sheetPrintsTheReceiptHandedToTheDialog() {
+        typeReceipt(); // what the editor shows does not reach this sheet
+        ReceiptRecord receipt;
+        receipt.NumRic = QStringLiteral("77");
+        receipt.CliRigo[0] = QStringLiteral("Bianchi Anna");
+        receipt.Descrizione[2] = QStringLiteral("Noleggio deriva");
+        receipt.Importo[2] = QStringLiteral("40,00");
+        receipt.Totale = QStringLiteral("40,00");
+        capturePrintouts();
+        setDialogDriverForTests([](QDialog& dialog) {
+            QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("btnStampa")),
+                              Qt::LeftButton);
+        });
+        QWidget opener;
+        run_dialog<TfrmStampaRicevuta>(
+            &opener, [&](TfrmStampaRicevuta& dialog) { dialog.setReceipt(receipt); });
+        const PdfText text = readPdfText(onlyPrintout());
+        for (const QString& phrase : {QStringLiteral("Bianchi Anna"),
+                                      QStringLiteral("Noleggio deriva"), QStringLiteral("40,00")})
+            QVERIFY2(text.find(phrase).size() >= 2, qPrintable(phrase));
+        QVERIFY(text.find(QStringLiteral("Rossi Mario")).isEmpty());
+    }
+
     void copiesDifferOnlyInTitleAndNote() {
         typeReceipt();
         const PdfText text = printedSheet();

@@ -1,7 +1,7 @@
+#include "receipts/TfrmLogo.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmGuida.h"
 #include "shell/TfrmInfo.h"
-#include "shell/TfrmLogo.h"
 #include "shell/TfrmSplash.h"
 #include "storage/ProgramFolder.h"
 #include "tests/shell/ShellTests.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/ScreenKinds.h"
+#include "ui/PictureBox.h"
 
 #include <QImage>
 
@@ -21,24 +22,6 @@ QImage associationLogo();
 // file as a whole: a failure leaves the old file and raises StorageError::WriteFailed.
 void storeAssociationLogo(const QImage& logo);
 
-// The logo box: its picture scaled to fit, keeping its proportions.
-class LogoBox : public QWidget {
-    Q_OBJECT
-public:
-    static constexpr QSize DesignSize{297, 184};
-
-    LogoBox(const QString& objectName, QWidget* parent);
-
-    void setPicture(const QImage& picture);
-    QImage picture() const { return picture_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage picture_;
-};
-
 // Chooses the logo from a picture file, goes back to the default or removes it. Nothing is
 // written before "Applica e chiudi".
 class TfrmLogo : public FixedDialog {
@@ -46,7 +29,7 @@ class TfrmLogo : public FixedDialog {
 public:
     explicit TfrmLogo(QWidget* opener);
 
-    LogoBox* imgLogo;
+    PictureBox* imgLogo;
     Picture* imgEuro;
     Picture* btnCancLogo;
     QPushButton* btnSfoglia;

@@ -9,10 +9,10 @@
 using MemberOpener = std::function<void(qint64 position)>;
 
 // A summary list of members of Soci.pro: a chosen line opens its member in the member editor.
-class MemberListWindow : public SummaryListDialog {
+class MemberListDialog : public SummaryListDialog {
     Q_OBJECT
 public:
-    MemberListWindow(QWidget* opener, const SummaryListKind& kind);
+    MemberListDialog(QWidget* opener, const SummaryListKind& kind);
 
     void setMemberOpener(MemberOpener openMember) { openMember_ = std::move(openMember); }
 

@@ -1,4 +1,4 @@
-#include "shell/TfrmLogo.h"
+#include "receipts/TfrmLogo.h"
 
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
@@ -14,16 +14,15 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSvgRenderer>
 
 namespace {
 
+constexpr QSize logoDesignSize{297, 184};
 constexpr int logoLeft = 20;
 constexpr int logoTop = 20;
-constexpr int sideLeft = logoLeft + LogoBox::DesignSize.width() + 24;
+constexpr int sideLeft = logoLeft + logoDesignSize.width() + 24;
 constexpr int sideWidth = 260;
 
 QByteArray bitmapBytes(const QImage& picture) {
@@ -52,13 +51,7 @@ QLabel* addSmallCaption(QWidget* parent, const QString& name, const QString& tex
 } // namespace
 
 QImage defaultLogo() {
-    QImage logo(LogoBox::DesignSize, QImage::Format_RGB32);
-    logo.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/pictures/logo_predefinito.svg"));
-    QPainter painter(&logo);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(logo.rect()));
-    return logo;
+    return drawingOnWhite(QStringLiteral(":/pictures/logo_predefinito.svg"), logoDesignSize);
 }
 
 QImage emptyLogo() {
@@ -80,49 +73,20 @@ void storeAssociationLogo(const QImage& logo) {
     replaceWholeFile(logoPath(), bitmapBytes(logo));
 }
 
-LogoBox::LogoBox(const QString& objectName, QWidget* parent) : QWidget(parent) {
-    setObjectName(objectName);
-    resize(DesignSize);
-    picture_ = defaultLogo();
-}
-
-void LogoBox::setPicture(const QImage& picture) {
-    picture_ = picture.isNull() ? defaultLogo() : picture;
-    update();
-}
-
-void LogoBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    QSizeF drawn = picture_.size();
-    drawn.scale(size(), Qt::KeepAspectRatio);
-    const QPointF topLeft((width() - drawn.width()) / 2, (height() - drawn.height()) / 2);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(topLeft, drawn), picture_);
-    painter.setPen(QColor(0x9D, 0xB3, 0xD6));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
 TfrmLogo::TfrmLogo(QWidget* opener)
     : FixedDialog(opener, QStringLiteral("TfrmLogo"),
                   QStringLiteral(" Impostazione logo Associazione"), QSize(620, 262)) {
-    imgLogo = new LogoBox(QStringLiteral("imgLogo"), this);
+    imgLogo =
+        new PictureBox(QStringLiteral("imgLogo"), defaultLogo(), this, PictureBox::Look::Framed);
     imgLogo->move(logoLeft, logoTop);
     buildSmallPictures();
 
-    auto* imgIstruzioni = addLabel(
+    addInstruction(
         this, QStringLiteral("imgIstruzioni"),
         QStringLiteral("Scegliere il logo dell'Associazione con il pulsante Sfoglia: "
                        "un'immagine in formato JPEG o Bitmap di 297 x 184 pixel. Le immagini "
                        "di altre dimensioni vengono adattate."),
         QRect(sideLeft, logoTop, sideWidth, 118));
-    imgIstruzioni->setFont(Fonts::font(Fonts::Family::verdana(), 10, false));
-    imgIstruzioni->setWordWrap(true);
-    imgIstruzioni->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    imgIstruzioni->setContentsMargins(10, 0, 10, 0);
-    imgIstruzioni->setStyleSheet(QStringLiteral(
-        "QLabel { color: #1C2530; background-color: #F4F7FC; border: 1px solid #9DB3D6; "
-        "border-radius: 6px; }"));
 
     btnSfoglia = addButton(this, QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."),
                            QRect(sideLeft, 150, 130, 34));
@@ -138,8 +102,8 @@ TfrmLogo::TfrmLogo(QWidget* opener)
 // Under the logo box: the euro sign at the left brings the default logo back, the cross at
 // the right removes the logo.
 void TfrmLogo::buildSmallPictures() {
-    const int top = logoTop + LogoBox::DesignSize.height() + 8;
-    const int right = logoLeft + LogoBox::DesignSize.width();
+    const int top = logoTop + logoDesignSize.height() + 8;
+    const int right = logoLeft + logoDesignSize.width();
     imgEuro =
         new Picture(QStringLiteral("imgEuro"), QStringLiteral(":/pictures/logo_euro.svg"), this);
     imgEuro->setGeometry(logoLeft, top, 28, 28);

@@ -1,11 +1,11 @@
-#include "members/MemberListWindow.h"
+#include "members/MemberListDialog.h"
 
 #include "shell/WorkProgress.h"
 
-MemberListWindow::MemberListWindow(QWidget* opener, const SummaryListKind& kind)
+MemberListDialog::MemberListDialog(QWidget* opener, const SummaryListKind& kind)
     : SummaryListDialog(opener, kind) {}
 
-MemberListResult MemberListWindow::scanWithProgress(const QString& progressLabel,
+MemberListResult MemberListDialog::scanWithProgress(const QString& progressLabel,
                                                     const MemberScan& scan) {
     WorkProgress progress(this, progressLabel, QStringLiteral("prgLettura"));
     return scan([&progress](qint64 recordsRead, qint64 recordsInFile) {
@@ -13,7 +13,7 @@ MemberListResult MemberListWindow::scanWithProgress(const QString& progressLabel
     });
 }
 
-void MemberListWindow::openEntry(const ListEntry& entry) {
+void MemberListDialog::openEntry(const ListEntry& entry) {
     if (openMember_)
         openMember_(entry.position);
 }
