@@ -1,14 +1,27 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QString>
 
-// A chapter of the user guide: a help window's title and text, exactly as the window shows them
-// (the chapter on the keys has no window of its own).
+// A grabbed screen placed in a chapter, after one of its paragraphs, with its caption.
+struct GuidePicture {
+    QString name; // as grabScreens() names it
+    QString caption;
+    int afterParagraph = 0;
+};
+
+// A chapter of the user guide. The chapters of the help windows carry the window's title and
+// text, with the few phrases that point at the window itself reworded for paper.
 struct GuideChapter {
     QString title;
     QString text; // paragraphs, each followed by an empty line
+    QList<GuidePicture> pictures = {};
 };
 
 // The chapters in the order of the guide.
 QList<GuideChapter> guideChapters();
+
+// A help text as the guide prints it. Throws std::logic_error when a phrase that the guide
+// rewords is no longer in the text, so a changed help text is looked at again.
+QString helpTextForPaper(const QString& helpText, const QList<QPair<QString, QString>>& rewordings);

@@ -25,6 +25,8 @@ constexpr qreal kFooterTop = 12; // from the bottom edge of the page
 constexpr qreal kFooterHeight = 6;
 constexpr int kPictureSide = 768; // pixels: about 500 dpi for the title page's emblem
 constexpr int kMaxLayoutPasses = 4;
+constexpr int kTextWidth = 627;      // CSS pixels between the margins of an A4 page
+constexpr qreal kScreenScale = 0.55; // a screen's pixel as a CSS pixel of the page
 const QColor kFooterColour(0x5A, 0x6B, 0x7B);
 const QColor kFooterRuleColour(0xBF, 0xD9, 0xEE);
 
@@ -74,14 +76,27 @@ QString tableOfContentsHtml(const QList<GuideChapter>& chapters, const QList<int
     return rows;
 }
 
-QString chaptersHtml(const QList<GuideChapter>& chapters) {
+QString chaptersHtml(const QList<GuideChapter>& chapters, const ScreenPictures& screens) {
     QString html;
     for (int i = 0; i < chapters.size(); ++i) {
         html += QStringLiteral("<h1><a name=\"%1\">%2</a></h1>\n")
                     .arg(chapterAnchor(i), chapters[i].title.toHtmlEscaped());
-        html += helpTextHtml(chapters[i].text);
+        html += chapterBodyHtml(chapters[i], screens);
     }
     return html;
+}
+
+// Small windows keep a size close to the screen's; large ones fill the width of the text.
+QString pictureHtml(const GuidePicture& picture, const QImage& image) {
+    const int width = qMin(kTextWidth, qRound(image.width() * kScreenScale));
+    const int height = qRound(qreal(image.height()) * width / image.width());
+    return QStringLiteral("<p class=\"schermata\" align=\"center\">"
+                          "<img src=\"schermata:%1\" width=\"%2\" height=\"%3\"></p>\n"
+                          "<p class=\"didascalia\" align=\"center\">%4</p>\n")
+        .arg(picture.name.toHtmlEscaped())
+        .arg(width)
+        .arg(height)
+        .arg(picture.caption.toHtmlEscaped());
 }
 
 // The chapter whose heading the block is, or -1.
@@ -113,6 +128,8 @@ QImage drawnPicture(const QString& svgFile) {
 } // namespace
 
 QVariant GuideTextDocument::loadResource(int type, const QUrl& name) {
+    if (type == QTextDocument::ImageResource && name.scheme() == QStringLiteral("schermata"))
+        return screens.value(name.path());
     if (type == QTextDocument::ImageResource && name.path().endsWith(QStringLiteral(".svg"))) {
         const QString file = name.scheme() == QStringLiteral("qrc") ? QLatin1Char(':') + name.path()
                                                                     : name.toLocalFile();
@@ -136,9 +153,34 @@ QString helpTextHtml(const QString& helpText) {
     return html;
 }
 
+QString chapterBodyHtml(const GuideChapter& chapter, const ScreenPictures& screens) {
+    const QStringList paragraphs =
+        helpTextHtml(chapter.text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const GuidePicture& picture : chapter.pictures) {
+        if (picture.afterParagraph < 0 || picture.afterParagraph >= paragraphs.size())
+            throw std::invalid_argument("the picture " + picture.name.toStdString() +
+                                        " follows a paragraph that its chapter lacks");
+    }
+    QString html;
+    for (int i = 0; i < paragraphs.size(); ++i) {
+        html += paragraphs[i] + QLatin1Char('\n');
+        for (const GuidePicture& picture : chapter.pictures) {
+            if (picture.afterParagraph != i)
+                continue;
+            const auto image = screens.constFind(picture.name);
+            if (image == screens.cend() || image->isNull())
+                throw std::invalid_argument("no picture of the screen " +
+                                            picture.name.toStdString());
+            html += pictureHtml(picture, *image);
+        }
+    }
+    return html;
+}
+
 UserGuide::UserGuide(const QString& templateHtml, const QList<GuideChapter>& chapters,
-                     QPdfWriter& writer)
+                     QPdfWriter& writer, const ScreenPictures& screens)
     : templateHtml_(templateHtml), chapters_(chapters), writer_(writer) {
+    document_.screens = screens;
     writer_.setPageSize(QPageSize(QPageSize::A4));
     writer_.setPageMargins(QMarginsF());
     document_.documentLayout()->setPaintDevice(&writer_);
@@ -164,7 +206,7 @@ UserGuide::UserGuide(const QString& templateHtml, const QList<GuideChapter>& cha
 void UserGuide::layOut(const QList<int>& pages) {
     document_.setHtml(fillTemplate(
         templateHtml_, {{QStringLiteral("indice"), tableOfContentsHtml(chapters_, pages)},
-                        {QStringLiteral("capitoli"), chaptersHtml(chapters_)}}));
+                        {QStringLiteral("capitoli"), chaptersHtml(chapters_, document_.screens)}}));
     QTextFrameFormat page = document_.rootFrame()->frameFormat();
     page.setLeftMargin(cssPixels(kLeftMargin));
     page.setTopMargin(cssPixels(kTopMargin));
@@ -232,13 +274,13 @@ void UserGuide::paintFooter(QPainter& painter, int page) const {
 }
 
 void writeUserGuide(const QString& templateHtml, const QList<GuideChapter>& chapters,
-                    const QString& pdfPath) {
+                    const ScreenPictures& screens, const QString& pdfPath) {
     QSaveFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error(pdfPath.toStdString() + ": " + file.errorString().toStdString());
     {
         QPdfWriter writer(&file);
-        UserGuide guide(templateHtml, chapters, writer);
+        UserGuide guide(templateHtml, chapters, writer, screens);
         guide.print();
     }
     if (!file.commit())
