@@ -35,22 +35,6 @@ bool isPosition(const QString& position) {
     return true;
 }
 
-// The box remembers the photo file its picture was read from. While it shows that picture
-// unchanged, saving the card leaves the file as it is: a photo shown reduced, or one that could
-// not be shown at all, is never replaced by its reduced copy or by the placeholder.
-constexpr char storedPhotoPath[] = "storedPhotoPath";
-constexpr char storedPhotoPicture[] = "storedPhotoPicture";
-
-void rememberStoredPhoto(PhotoBox& box, const QString& path) {
-    box.setProperty(storedPhotoPath, path);
-    box.setProperty(storedPhotoPicture, box.picture().cacheKey());
-}
-
-bool showsStoredPhotoOf(const PhotoBox& box, const QString& path) {
-    return box.property(storedPhotoPath).toString() == path &&
-           box.property(storedPhotoPicture).toLongLong() == box.picture().cacheKey();
-}
-
 QString photoNotShownMessage(const QString& path) {
     return QStringLiteral(
                "Attenzione: non è stato possibile mostrare la foto della scheda (file ") +
@@ -120,13 +104,13 @@ void LoadMemberPhoto(PhotoBox& box, const QString& position) {
     const QString path = isPosition(position) ? memberPhotoPath(position) : QString();
     box.setPicture(path.isEmpty() ? QImage() : readJpegOrBitmap(path));
     const bool isStoredPhoto = !box.showsPlaceholder() || QFileInfo(path).size() > 0;
-    rememberStoredPhoto(box, isStoredPhoto ? path : QString());
+    box.rememberStoredFile(isStoredPhoto ? path : QString());
     if (isStoredPhoto && box.showsPlaceholder())
         showMessage(&box, MessageKind::Warning, photoNotShownMessage(path));
 }
 
 bool StoreMemberPhoto(PhotoBox& box, const QString& position) {
-    if (isPosition(position) && showsStoredPhotoOf(box, memberPhotoPath(position)))
+    if (isPosition(position) && box.showsStoredFile(memberPhotoPath(position)))
         return true;
     const bool stored = isPosition(position) && QDir().mkpath(photosFolder()) &&
                         writePicture(box.picture(), memberPhotoPath(position), "jpg");

@@ -10,3 +10,12 @@ QImage drawingAtPhotoSize(const QString& svgResource) {
 
 PhotoBox::PhotoBox(const QString& objectName, QWidget* parent)
     : PictureBox(objectName, placeholderPhoto(), parent) {}
+
+void PhotoBox::rememberStoredFile(const QString& path) {
+    storedFile_ = path;
+    storedFileChanges_ = pictureChanges();
+}
+
+bool PhotoBox::showsStoredFile(const QString& path) const {
+    return !path.isEmpty() && storedFile_ == path && storedFileChanges_ == pictureChanges();
+}

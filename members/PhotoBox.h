@@ -14,4 +14,13 @@ public:
     static constexpr QSize DesignSize{366, 274};
 
     PhotoBox(const QString& objectName, QWidget* parent);
+
+    // The photo file the shown picture was read from, for as long as the picture is unchanged:
+    // a photo shown reduced, or one that could not be shown at all, is then left as it is.
+    void rememberStoredFile(const QString& path);
+    bool showsStoredFile(const QString& path) const;
+
+private:
+    QString storedFile_;
+    int storedFileChanges_ = -1;
 };

@@ -28,12 +28,14 @@ void PictureBox::setPicture(const QImage& picture) {
     }
     picture_ = picture;
     showsPlaceholder_ = false;
+    ++pictureChanges_;
     update();
 }
 
 void PictureBox::showPlaceholder() {
     picture_ = placeholder_;
     showsPlaceholder_ = true;
+    ++pictureChanges_;
     update();
 }
 

@@ -24,6 +24,10 @@ public:
     void showPlaceholder();
     bool showsPlaceholder() const { return showsPlaceholder_; }
 
+    // Counts every change of picture, so a caller can tell whether the picture it put in the
+    // box is still the one shown.
+    int pictureChanges() const { return pictureChanges_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -32,4 +36,5 @@ private:
     QImage picture_;
     Look look_;
     bool showsPlaceholder_ = false;
+    int pictureChanges_ = 0;
 };

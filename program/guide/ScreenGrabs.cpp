@@ -2,9 +2,9 @@
 
 #include "members/TfrmAnagrafica.h"
 #include "program/ProgramScreens.h"
+#include "receipts/TfrmLogo.h"
 #include "receipts/TfrmRicevute.h"
 #include "shell/ScreenKinds.h"
-#include "shell/TfrmLogo.h"
 #include "storage/MemberRecord.h"
 #include "storage/ProgramFolder.h"
 #include "storage/ReceiptRecord.h"

@@ -23,7 +23,7 @@ cmake --install "$build" --prefix "$installed" >/dev/null
 copy="$work/Soci & amici/chiavetta USB/Velarno"
 mkdir -p "$(dirname "$copy")"
 cp -a "$installed" "$copy"
-for file in velarno unins000.dll Guida.pdf qt.conf velarno.desktop velarno.svg menu-velarno.sh \
+for file in velarno velarno_camera.so unins000.dll Guida.pdf qt.conf velarno.desktop velarno.svg menu-velarno.sh \
             translations/qtbase_it.qm plugins/platforms/libqxcb.so \
             plugins/platforms/libqoffscreen.so plugins/imageformats/libqjpeg.so \
             plugins/printsupport/libcupsprintersupport.so; do
@@ -58,11 +58,13 @@ done
 [[ ! -s "$system/libQt6Core.so.6" ]] || fail "the system's Qt is still visible"
 unset LD_LIBRARY_PATH QT_PLUGIN_PATH QT_QPA_PLATFORM_PLUGIN_PATH
 
-# ldd: every Qt library of the executable resolves inside the folder.
-qt_lines=$(ldd "$COPY/velarno" | grep 'libQt6') || fail "ldd lists no Qt library"
-while read -r line; do
-    [[ "$line" == *"=> $COPY/lib/"* ]] || fail "resolved outside the folder: $line"
-done <<<"$qt_lines"
+# ldd: every Qt library of the executable and of the camera module resolves inside the folder.
+for binary in velarno velarno_camera.so; do
+    qt_lines=$(ldd "$COPY/$binary" | grep 'libQt6') || fail "ldd lists no Qt library for $binary"
+    while read -r line; do
+        [[ "$line" == *"=> $COPY/lib/"* ]] || fail "$binary: resolved outside the folder: $line"
+    done <<<"$qt_lines"
+done
 
 # Every Qt library and plugin that the running program has loaded comes from the folder.
 check_loaded() {
