@@ -2,7 +2,6 @@
 
 #include "shell/ErrorMessages.h"
 #include "storage/ProgramFolder.h"
-#include "storage/StorageError.h"
 #include "ui/Clock.h"
 #include "ui/MessageBox.h"
 
@@ -17,14 +16,12 @@ SubscriptionListWindow::SubscriptionListWindow(QWidget* opener, const SummaryLis
     : MemberListWindow(opener, kind), list_(list) {}
 
 void SubscriptionListWindow::buildList() {
-    MemberListResult result;
-    try {
-        result = scanWithProgress(QStringLiteral("Lettura dell'archivio in corso. Attendere..."),
-                                  [this](const ScanProgress& progress) {
-                                      return expiryListOfFile(membersArchivePath(), list_, today(),
-                                                              progress);
-                                  });
-    } catch (const StorageError&) {
+    ListScan result = scanWithProgress(
+        QStringLiteral("Lettura dell'archivio in corso. Attendere..."),
+        [this](const ScanProgress& progress) {
+            return expiryListOfFile(membersArchivePath(), list_, today(), progress);
+        });
+    if (result.failed) {
         // An empty list would read as "nobody to remind".
         showMessage(this, MessageKind::Plain, archiveAccessMessage());
         return;

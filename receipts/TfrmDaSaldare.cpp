@@ -2,7 +2,6 @@
 
 #include "rules/TextRules.h"
 #include "shell/ErrorMessages.h"
-#include "shell/WorkProgress.h"
 #include "ui/DialogRunner.h"
 #include "ui/MessageBox.h"
 
@@ -18,15 +17,6 @@ void ReceiptListDialog::setReceiptsFile(const QString& path, ReceiptLoader load)
     load_ = std::move(load);
 }
 
-ReceiptListScan ReceiptListDialog::scanWithProgress(
-    const std::function<ReceiptListScan(const ScanProgress&)>& scan) {
-    WorkProgress progress(this, QStringLiteral("Lettura dell'archivio delle ricevute in corso..."),
-                          QStringLiteral("prgLettura"));
-    return scan([&progress](qint64 recordsRead, qint64 records) {
-        return progress.report(recordsRead, records);
-    });
-}
-
 void ReceiptListDialog::openEntry(const ListEntry& entry) {
     if (load_)
         load_(entry.position);
@@ -40,7 +30,7 @@ TfrmDaSaldare::TfrmDaSaldare(QWidget* opener)
 
 // A read failure keeps the lines read before it, and says that the list is not whole.
 void TfrmDaSaldare::buildList() {
-    ReceiptListScan scan = scanWithProgress([this](const ScanProgress& progress) {
+    ListScan scan = scanWithProgress(receiptsProgressLabel(), [this](const ScanProgress& progress) {
         return unsettledReceipts(receiptsFile(), progress);
     });
     if (scan.cancelled) {
