@@ -6,6 +6,7 @@
 // QT_QPA_PLATFORM=offscreen bench_list_view
 #include "bench/ArchiveGenerator.h"
 #include "rules/ListLines.h"
+#include "rules/MemberLists.h"
 #include "shell/SummaryList.h"
 
 #include <QApplication>
@@ -29,9 +30,8 @@ ListLines memberEntries() {
     ListLines entries;
     for (qint64 position = 1; position <= lineCount; ++position) {
         const MemberRecord member = generator.member(position);
-        entries.append(memberLine(member.Dipendente, member.CodFisc, member.DataSca,
-                                  member.Recapito, member.Note),
-                       position);
+        writeMemberLine(entries, member.toBytes());
+        entries.endLine(position);
     }
     return entries;
 }

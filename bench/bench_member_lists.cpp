@@ -21,7 +21,7 @@ const QDate today(2025, 6, 15);
 
 struct Scan {
     const char* name;
-    std::function<MemberListResult(const QString& path)> run;
+    std::function<ListScan(const QString& path)> run;
     QList<qint64> times = {};
     size_t listed = 0;
 };
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < rounds; ++round) {
         readTimes.append(timed([&] { touched += plainRead(path); }));
         for (Scan& scan : scans) {
-            MemberListResult result; // freed after the timing: the window keeps its lines
+            ListScan result; // freed after the timing: the window keeps its lines
             scan.times.append(timed([&] { result = scan.run(path); }));
             scan.listed = result.entries.size();
         }

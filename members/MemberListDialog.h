@@ -17,11 +17,6 @@ public:
     void setMemberOpener(MemberOpener openMember) { openMember_ = std::move(openMember); }
 
 protected:
-    using MemberScan = std::function<MemberListResult(const ScanProgress& progress)>;
-    // Runs a scan of the archive; a long one shows a progress window whose "Annulla" stops it.
-    // Failures to open or read the archive raise StorageError.
-    MemberListResult scanWithProgress(const QString& progressLabel, const MemberScan& scan);
-
     void openEntry(const ListEntry& entry) override;
 
 private:

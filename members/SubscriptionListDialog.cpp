@@ -2,7 +2,6 @@
 
 #include "shell/ErrorMessages.h"
 #include "storage/ProgramFolder.h"
-#include "storage/StorageError.h"
 #include "ui/Clock.h"
 #include "ui/MessageBox.h"
 
@@ -13,14 +12,12 @@ SubscriptionListDialog::SubscriptionListDialog(QWidget* opener, const QString& o
       list_(list) {}
 
 void SubscriptionListDialog::buildList() {
-    MemberListResult result;
-    try {
-        result = scanWithProgress(QStringLiteral("Lettura dell'archivio in corso. Attendere..."),
-                                  [this](const ScanProgress& progress) {
-                                      return expiryListOfFile(membersArchivePath(), list_, today(),
-                                                              progress);
-                                  });
-    } catch (const StorageError&) {
+    ListScan result = scanWithProgress(
+        QStringLiteral("Lettura dell'archivio in corso. Attendere..."),
+        [this](const ScanProgress& progress) {
+            return expiryListOfFile(membersArchivePath(), list_, today(), progress);
+        });
+    if (result.failed) {
         // An empty list would read as "nobody to remind".
         showMessage(this, MessageKind::Plain, archiveAccessMessage());
         return;

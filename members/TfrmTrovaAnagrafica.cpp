@@ -135,12 +135,10 @@ void TfrmTrovaAnagrafica::search() {
     for (const Criterion& criterion : criteria_)
         typed.push_back({criterion.field, criterion.box->text()});
     const MemberSearch memberSearch(typed);
-    MemberListResult result;
-    try {
-        result = scanWithProgress(lblAttendere->text(), [&](const ScanProgress& progress) {
-            return searchMembers(membersArchivePath(), memberSearch, progress);
-        });
-    } catch (const StorageError&) {
+    ListScan result = scanWithProgress(lblAttendere->text(), [&](const ScanProgress& progress) {
+        return searchMembers(membersArchivePath(), memberSearch, progress);
+    });
+    if (result.failed) {
         lblAttendere->hide();
         showMessage(this, MessageKind::Plain, archiveAccessMessage());
         return;

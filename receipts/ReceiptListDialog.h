@@ -19,9 +19,9 @@ public:
 
 protected:
     const QString& receiptsFile() const { return path_; }
-    // Runs a scan of the file; when it lasts, a progress window lets the user cancel it.
-    ReceiptListScan
-    scanWithProgress(const std::function<ReceiptListScan(const ScanProgress&)>& scan);
+    static QString receiptsProgressLabel() {
+        return QStringLiteral("Lettura dell'archivio delle ricevute in corso...");
+    }
     void openEntry(const ListEntry& entry) override;
 
 private:

@@ -12,7 +12,7 @@ TfrmDaSaldare::TfrmDaSaldare(QWidget* opener)
 
 // A read failure keeps the lines read before it, and says that the list is not whole.
 void TfrmDaSaldare::buildList() {
-    ReceiptListScan scan = scanWithProgress([this](const ScanProgress& progress) {
+    ListScan scan = scanWithProgress(receiptsProgressLabel(), [this](const ScanProgress& progress) {
         return unsettledReceipts(receiptsFile(), progress);
     });
     if (scan.cancelled) {

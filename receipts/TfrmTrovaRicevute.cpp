@@ -143,9 +143,10 @@ ReceiptCriteria TfrmTrovaRicevute::criteria() const {
 // A failure or a cancel leaves the criteria as they were, for another try.
 void TfrmTrovaRicevute::search() {
     const ReceiptCriteria typed = criteria();
-    ReceiptListScan scan = scanWithProgress([this, &typed](const ScanProgress& progress) {
-        return searchReceipts(receiptsFile(), typed, progress);
-    });
+    ListScan scan =
+        scanWithProgress(receiptsProgressLabel(), [this, &typed](const ScanProgress& progress) {
+            return searchReceipts(receiptsFile(), typed, progress);
+        });
     lblAttendere->hide();
     if (scan.failed) {
         showMessage(this, MessageKind::Plain, archiveAccessMessage());

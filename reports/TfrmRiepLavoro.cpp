@@ -11,7 +11,6 @@
 #include "shell/SummaryList.h"
 #include "shell/TfrmGuida.h"
 #include "shell/WorkProgress.h"
-#include "storage/StorageError.h"
 #include "ui/ListReport.h"
 #include "ui/MessageBox.h"
 #include "ui/Picture.h"
@@ -190,15 +189,13 @@ std::optional<IncomeSummary> TfrmRiepLavoro::readSummary() {
         return IncomeSummary{};
     WorkProgress progress(this, QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
                           QStringLiteral("prgRiepilogo"));
-    try {
-        return incomeSummaryOfFile(request_.path, request_.payerFilter, *start, *end,
-                                   [&progress](qint64 recordsRead, qint64 records) {
-                                       return progress.report(recordsRead, records);
-                                   });
-    } catch (const StorageError&) {
+    IncomeSummary summary = incomeSummaryOfFile(request_.path, request_.payerFilter, *start, *end,
+                                                progress.scanProgress());
+    if (summary.failed) {
         showMessage(this, MessageKind::Error, archiveAccessMessage());
         return std::nullopt;
     }
+    return summary;
 }
 
 void TfrmRiepLavoro::findInList() {

@@ -6,19 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace {
-QString lowerAscii(const QString& text) {
-    QString lowered = text;
-    for (QChar& c : lowered) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() - u'A' + u'a');
-    }
-    return lowered;
-}
-} // namespace
-
 QString findKey(const QString& typed) {
-    return lowerAscii(typed);
+    return foldedAsciiLetters(typed);
 }
 
 namespace {
@@ -33,24 +22,19 @@ std::optional<int> findFrom(int count, int selected, bool sameKeyAsLastFind, Con
     }
     return std::nullopt;
 }
-
-char lowerAsciiByte(char byte) {
-    return (byte >= 'A' && byte <= 'Z') ? char(byte - 'A' + 'a') : byte;
-}
 } // namespace
 
 std::optional<int> findInList(const ListLines& lines, int selected, const QString& key,
                               bool sameKeyAsLastFind) {
-    const QByteArray encodedKey = toWindows1252(key);
-    // A character the lines' code page lacks is in no line.
-    if (key.isEmpty() || fromWindows1252(encodedKey) != composeAccents(key))
+    if (key.isEmpty() || !fitsWindows1252(key))
         return std::nullopt;
+    const QByteArray encodedKey = toWindows1252(key);
     const std::string_view wanted(encodedKey.constData(), std::size_t(encodedKey.size()));
     std::string folded;
     return findFrom(int(lines.size()), selected, sameKeyAsLastFind, [&](int index) {
         const QByteArrayView line = lines.bytes(index);
         folded.resize(std::size_t(line.size()));
-        std::transform(line.begin(), line.end(), folded.begin(), lowerAsciiByte);
+        std::transform(line.begin(), line.end(), folded.begin(), foldedAsciiLetter<char>);
         return folded.find(wanted) != std::string::npos;
     });
 }

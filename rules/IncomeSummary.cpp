@@ -1,28 +1,15 @@
 #include "rules/IncomeSummary.h"
 
 #include "rules/Amounts.h"
-#include "rules/FindInList.h"
-#include "rules/RecordBytes.h"
+#include "rules/ReceiptLists.h"
 #include "rules/TextRules.h"
 #include "storage/ReceiptRecord.h"
-#include "storage/RecordScan.h"
 #include "storage/TextCodec.h"
-
-#include <QFileInfo>
-#include <algorithm>
-#include <array>
-#include <cmath>
 
 namespace {
 
-// A dialog that shows after half a second has something to show by then even on a slow disk.
-constexpr qint64 recordsBetweenReports = 1000;
-
 // The receipt search's criterion on the first payer line.
 constexpr int payerLineCriterion = 2;
-
-// Whole numbers of cents up to this are exact in a double.
-constexpr qint64 exactCents = Q_INT64_C(1) << 53;
 
 const QString dateMissing = QStringLiteral("Per poter visualizzare il riepilogo è necessario "
                                            "indicare una data valida.");
@@ -46,18 +33,6 @@ QString missingDateMessage(const QString& date, const char* end) {
            QStringLiteral("\n\r\n\r") + dateMissing;
 }
 
-// Adds a receipt's stored total, or tells that it is not a number.
-bool addStoredTotal(IncomeTotal& total, QByteArrayView stored) {
-    if (const qint64 cents = storedCents(stored); cents != notCents) {
-        total.addCents(cents);
-        return true;
-    }
-    const std::optional<double> value = totalValue(stored);
-    if (value)
-        total.add(*value);
-    return value.has_value();
-}
-
 } // namespace
 
 const QStringList& monthNames() {
@@ -70,9 +45,9 @@ const QStringList& monthNames() {
 }
 
 std::optional<int> monthNumber(const QString& text) {
-    const QString key = findKey(trimBlanks(text));
+    const QString key = foldedAsciiLetters(trimBlanks(text));
     for (int i = 0; i < monthNames().size(); ++i) {
-        if (findKey(monthNames()[i]) == key)
+        if (foldedAsciiLetters(monthNames()[i]) == key)
             return i + 1;
     }
     return std::nullopt;
@@ -131,28 +106,6 @@ PeriodCheck checkPeriod(const PeriodRequest& request) {
     return check;
 }
 
-void IncomeTotal::add(double total) {
-    const double cents = std::nearbyint(total * 100.0);
-    const bool inCents = std::fabs(cents) < double(exactCents) && cents / 100.0 == total;
-    if (inCents)
-        addCents(qint64(cents));
-    else
-        others_ = others_ + ExtendedReal::fromDouble(total);
-}
-
-void IncomeTotal::addCents(qint64 cents) {
-    if (std::llabs(cents_ + cents) >= exactCents) {
-        others_ = others_ + ExtendedReal::fromDouble(double(cents_) / 100.0);
-        cents_ = 0;
-    }
-    cents_ += cents;
-}
-
-double IncomeTotal::value() const {
-    const ExtendedReal sum = ExtendedReal::fromDouble(double(cents_) / 100.0) + others_;
-    return *readNumber(writeNumber(sum.toDouble()));
-}
-
 IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilter,
                                   CalendarDate start, CalendarDate end,
                                   const ScanProgress& progress) {
@@ -161,31 +114,25 @@ IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilte
     const ReceiptMatcher payer(criteria);
     const int first = dateNumber(start);
     const int last = dateNumber(end);
-    const qint64 records = QFileInfo(path).size() / ReceiptRecord::Size;
 
     IncomeSummary summary;
     IncomeTotal total;
-    summary.entries.reserve(records);
-    scanRecords(path, ReceiptRecord::Size, [&](QByteArrayView record, qint64 position) {
-        if (payer.matches(record)) {
-            const int day = storedDateNumber(storedBytes(record, ReceiptFields::Data));
-            if (day == 0) {
-                ++summary.skippedRecords;
-            } else if (day >= first && day <= last) {
-                if (addStoredTotal(total, storedBytes(record, ReceiptFields::Totale))) {
-                    writeReceiptLine(summary.entries, record, PayerLabel::Pagatore);
-                    summary.entries.endLine(position);
-                } else {
-                    ++summary.skippedRecords;
-                }
-            }
-        }
-        if (progress && position % recordsBetweenReports == 0 && !progress(position, records)) {
-            summary.cancelled = true;
-            return false;
-        }
-        return true;
-    });
+    scanList(summary, path, ReceiptRecord::Size, progress,
+             [&](QByteArrayView record, qint64 position) {
+                 if (!payer.matches(record))
+                     return;
+                 const int day = storedDateNumber(storedBytes(record, ReceiptFields::Data));
+                 if (day == 0) {
+                     ++summary.skippedRecords;
+                 } else if (day >= first && day <= last) {
+                     if (total.addStored(storedBytes(record, ReceiptFields::Totale))) {
+                         writeReceiptLine(summary.entries, record, PayerLabel::Pagatore);
+                         summary.entries.endLine(position);
+                     } else {
+                         ++summary.skippedRecords;
+                     }
+                 }
+             });
     summary.total = total.value();
     return summary;
 }

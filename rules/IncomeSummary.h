@@ -1,8 +1,7 @@
 #pragma once
 
-#include "rules/IncomeStatistics.h"
-#include "rules/ListLines.h"
-#include "rules/ReceiptLists.h"
+#include "rules/DatesAndTotals.h"
+#include "rules/ListScan.h"
 
 #include <QString>
 #include <QStringList>
@@ -48,33 +47,15 @@ PeriodCheck checkPeriod(const PeriodRequest& request);
 
 // ---- The summary.
 
-// The sum of receipt totals kept as the statistics keep their monthly sums: totals in the
-// editor's form add up exactly in cents, any other number in extended precision.
-class IncomeTotal {
-public:
-    void add(double total);
-    void addCents(qint64 cents);
-    // The sum as its text shows it (15 significant digits).
-    double value() const;
-
-private:
-    qint64 cents_ = 0;
-    ExtendedReal others_;
-};
-
-struct IncomeSummary {
-    ListLines entries; // in file order
-    double total = 0;  // of every listed receipt, as IncomeTotal::value
-    int skippedRecords = 0;
-    bool cancelled = false;
+struct IncomeSummary : ListScan {
+    double total = 0; // of every listed receipt, as IncomeTotal::value
 };
 
 // The receipts whose first payer line contains the payer filter (as typed, only A-Z taken
 // equal to a-z; a blank filter takes every payer) and whose date lies from start to end, both
 // included. A receipt that passes the payer test but holds a date that is not a date or a total
-// that is not a number is left out and counted as skipped; an incomplete record at the end of
-// the file is no receipt and is not counted; the total is the sum of the listed receipts only. A
-// missing file is created empty; failures to open or read raise StorageError.
+// that is not a number is left out and counted as skipped; the total is the sum of the listed
+// receipts only.
 IncomeSummary incomeSummaryOfFile(const QString& path, const QString& payerFilter,
                                   CalendarDate start, CalendarDate end,
                                   const ScanProgress& progress = {});

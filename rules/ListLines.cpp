@@ -1,31 +1,11 @@
 #include "rules/ListLines.h"
 
-#include "rules/RecordBytes.h"
 #include "storage/TextCodec.h"
 
-namespace {
-constexpr qsizetype blockBytes = 2 * 1024 * 1024;
-} // namespace
-
-// A copy shares the blocks of the ended lines, which never change, and writes its own lines
-// into blocks of its own.
-ListLines::ListLines(const ListLines& other)
-    : blocks_(other.blocks_), spans_(other.spans_), positions_(other.positions_),
-      order_(other.order_) {
-    if (other.used_ > other.lineStart_)
-        write(QByteArrayView(other.blocks_.back().get() + other.lineStart_,
-                             other.used_ - other.lineStart_));
-}
-
-ListLines& ListLines::operator=(const ListLines& other) {
-    if (this != &other)
-        *this = ListLines(other);
-    return *this;
-}
+#include <algorithm>
 
 void ListLines::reserve(qsizetype lines) {
-    spans_.reserve(std::size_t(lines));
-    positions_.reserve(std::size_t(lines));
+    lines_.reserve(std::size_t(lines));
 }
 
 void ListLines::append(const QString& line, qint64 position) {
@@ -33,50 +13,24 @@ void ListLines::append(const QString& line, qint64 position) {
     endLine(position);
 }
 
-char* ListLines::roomInNewBlock(qsizetype bytes) {
-    // A new block, with the part of the line already written.
-    const qsizetype written = used_ - lineStart_;
-    const qsizetype needed = 2 * (written + bytes);
-    const qsizetype size =
-        std::max(blockBytes, (needed + blockBytes - 1) / blockBytes * blockBytes); // whole pages
-    std::shared_ptr<char[]> block(new char[size]); // every byte written before it is read
-    if (written > 0)
-        std::copy_n(blocks_.back().get() + lineStart_, written, block.get());
-    blocks_.push_back(std::move(block));
-    blockSize_ = size;
-    used_ = written;
-    lineStart_ = 0;
-    return blocks_.back().get() + used_;
+void ListLines::writePadded(QByteArrayView encoded, qsizetype width) {
+    const qsizetype shown = std::min(width, encoded.size());
+    bytes_.append(encoded.first(shown));
+    bytes_.append(width - shown, ' ');
 }
 
 void ListLines::endLine(qint64 position) {
-    if (blocks_.empty())
-        roomFor(0);
-    spans_.push_back(
-        {quint32(blocks_.size() - 1), quint32(lineStart_), quint32(used_ - lineStart_)});
-    positions_.push_back(position);
-    if (!order_.empty())
-        order_.push_back(qsizetype(spans_.size()) - 1);
-    lineStart_ = used_;
-}
-
-void ListLines::dropLine() {
-    used_ = lineStart_;
+    lines_.push_back({lineStart_, bytes_.size() - lineStart_, position});
+    lineStart_ = bytes_.size();
 }
 
 QByteArrayView ListLines::bytes(qsizetype index) const {
-    const Span& span = spans_[written(index)];
-    return QByteArrayView(blocks_[span.block].get() + span.start, span.length);
+    const Line& line = lines_[std::size_t(index)];
+    return QByteArrayView(bytes_.constData() + line.offset, line.length);
 }
 
 QString ListLines::text(qsizetype index) const {
-    const QByteArrayView encoded = bytes(index);
-    const std::array<char16_t, 256>& characters = windows1252Characters();
-    QString line(encoded.size(), Qt::Uninitialized);
-    QChar* out = line.data();
-    for (char byte : encoded)
-        *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
-    return line;
+    return fromWindows1252(bytes(index));
 }
 
 QStringList ListLines::texts() const {
@@ -87,37 +41,12 @@ QStringList ListLines::texts() const {
     return lines;
 }
 
-ListLines ListLines::reordered(LineOrder order) const& {
-    return ListLines(*this).reordered(std::move(order));
-}
-
-ListLines ListLines::reordered(LineOrder order) && {
-    Q_ASSERT(qsizetype(order.size()) == size());
-    if (!order_.empty()) {
-        for (qsizetype& index : order)
-            index = order_[std::size_t(index)];
-    }
-    order_ = std::move(order);
+// The bytes stay where they are; only the lines' places change.
+ListLines ListLines::reordered(const LineOrder& order) && {
+    std::vector<Line> inOrder;
+    inOrder.reserve(order.size());
+    for (qsizetype index : order)
+        inOrder.push_back(lines_[std::size_t(index)]);
+    lines_ = std::move(inOrder);
     return std::move(*this);
-}
-
-QString paddedColumn(const QString& text, int width) {
-    return trimBlanks(text).leftJustified(width, QLatin1Char(' '), true);
-}
-
-QString memberLine(const QString& name, const QString& taxCode, const QString& expiry,
-                   const QString& telephone, const QString& notes) {
-    return paddedColumn(name, 30) + QStringLiteral("  C.F. ") + paddedColumn(taxCode, 16) +
-           QStringLiteral("  Scad. ") + paddedColumn(expiry, 10) + QStringLiteral("  Tel. ") +
-           paddedColumn(telephone, 15) + QStringLiteral(" Note: ") + trimBlanks(notes);
-}
-
-QString receiptLine(PayerLabel label, const QString& number, const QString& date,
-                    const QString& payer, const QString& firstItem, const QString& total) {
-    return QStringLiteral("Ric. n. ") + paddedColumn(number, 14) + QStringLiteral("  Data: ") +
-           paddedColumn(date, 10) +
-           (label == PayerLabel::Cliente ? QStringLiteral("  Cliente: ")
-                                         : QStringLiteral("  Pagatore: ")) +
-           paddedColumn(payer, 30) + QStringLiteral("  Servizio: ") + paddedColumn(firstItem, 38) +
-           QStringLiteral("  Totale: € ") + trimBlanks(total);
 }

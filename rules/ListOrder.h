@@ -15,9 +15,7 @@ bool listTextLess(const QString& a, const QString& b);
 // Sorts the texts in that order; texts that compare equal keep their order.
 void sortListTexts(QStringList& texts);
 
-// The indexes of the lines in list order, equal lines in the order of their indexes. Quick on a
-// hundred thousand lines: the texts are read sixteen characters at a time, in the order they lie
-// in memory, and sorted by those pieces into buckets, not compared whole again and again.
+// The indexes of the lines in list order, equal lines in the order of their indexes.
 LineOrder listOrder(const ListLines& lines);
 
 // Where a new text goes in a list sorted in that order: after every text equal to it.

@@ -1,64 +1,24 @@
 #include "rules/MemberLists.h"
 
-#include "rules/IncomeStatistics.h"
-#include "rules/RecordBytes.h"
-#include "storage/RecordScan.h"
+#include "rules/DatesAndTotals.h"
 #include "storage/TextCodec.h"
 
-#include <QFileInfo>
-#include <algorithm>
 #include <string_view>
 
 namespace {
 
-// Progress is told every so many records: often enough for a smooth bar, rarely enough to
-// cost nothing.
-constexpr qint64 progressStep = 4096;
-
-// A member's line written straight from the record's bytes into the list's block: a list of
-// many thousand members opens about as fast as the archive is read.
-void writeMemberLine(ListLines& lines, QByteArrayView record) {
-    using namespace std::string_view_literals;
-    constexpr std::string_view taxCode = "  C.F. "sv;
-    constexpr std::string_view expiry = "  Scad. "sv;
-    constexpr std::string_view telephone = "  Tel. "sv;
-    constexpr std::string_view notes = " Note: "sv;
-    constexpr qsizetype columns =
-        qsizetype(taxCode.size() + expiry.size() + telephone.size() + notes.size()) + 30 + 16 + 10 +
-        15;
-    const QByteArrayView notesBytes = trimmedField(record, MemberFields::Note);
-    ListLines::Writer line(lines, columns + notesBytes.size());
-    line.writePadded(trimmedField(record, MemberFields::Dipendente), 30);
-    line.write(taxCode);
-    line.writePadded(trimmedField(record, MemberFields::CodFisc), 16);
-    line.write(expiry);
-    line.writePadded(trimmedField(record, MemberFields::DataSca), 10);
-    line.write(telephone);
-    line.writePadded(trimmedField(record, MemberFields::Recapito), 15);
-    line.write(notes);
-    line.write(notesBytes);
-}
-
-void listLine(ListLines& lines, QByteArrayView record, qint64 position) {
-    writeMemberLine(lines, record);
-    lines.endLine(position);
-}
-
 // Digits with an optional sign, blanks and control characters around them allowed.
-std::optional<int> wholeNumber(QStringView text) {
-    while (!text.isEmpty() && text.front().unicode() <= 32)
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back().unicode() <= 32)
-        text.chop(1);
-    const bool negative = text.startsWith(u'-');
-    const QStringView digits = (negative || text.startsWith(u'+')) ? text.sliced(1) : text;
+std::optional<int> wholeNumber(QByteArrayView text) {
+    text = trimmedBlanks(text);
+    const bool negative = text.startsWith('-');
+    const QByteArrayView digits = (negative || text.startsWith('+')) ? text.sliced(1) : text;
     if (digits.isEmpty() || digits.size() > 9)
         return std::nullopt;
     int value = 0;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
+    for (char c : digits) {
+        if (c < '0' || c > '9')
             return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
+        value = value * 10 + (c - '0');
     }
     return negative ? -value : value;
 }
@@ -68,7 +28,7 @@ qint64 dayNumber(const CalendarDate& date) {
 }
 
 std::optional<bool> inExpiryList(ExpiryList list, const std::optional<CalendarDate>& expires,
-                                 QStringView notice, qint64 today) {
+                                 QByteArrayView notice, qint64 today) {
     if (!expires)
         return std::nullopt;
     const qint64 expiryDay = dayNumber(*expires);
@@ -80,29 +40,21 @@ std::optional<bool> inExpiryList(ExpiryList list, const std::optional<CalendarDa
     return expiryDay - *noticeDays <= today;
 }
 
-// Visits every record with its position, tells the progress and notes a cancel.
-template <class Visit>
-void scanMembers(const QString& path, const ScanProgress& progress, MemberListResult& result,
-                 Visit&& visit) {
-    const qint64 recordsInFile = QFileInfo(path).size() / MemberRecord::Size;
-    result.entries.reserve(recordsInFile);
-    scanRecords(path, MemberRecord::Size, [&](QByteArrayView record, qint64 position) {
-        visit(record, position);
-        if (progress && position % progressStep == 0 && !progress(position, recordsInFile)) {
-            result.cancelled = true;
-            return false;
-        }
-        return true;
-    });
-}
-
 } // namespace
 
-QString memberLineOf(QByteArrayView record) {
-    ListLines line;
-    writeMemberLine(line, record);
-    line.endLine(0);
-    return line.text(0);
+// Written straight from the record's bytes into the list: a list of many thousand members opens
+// about as fast as the archive is read.
+void writeMemberLine(ListLines& lines, QByteArrayView record) {
+    using namespace std::string_view_literals;
+    lines.writePadded(trimmedField(record, MemberFields::Dipendente), 30);
+    lines.write("  C.F. "sv);
+    lines.writePadded(trimmedField(record, MemberFields::CodFisc), 16);
+    lines.write("  Scad. "sv);
+    lines.writePadded(trimmedField(record, MemberFields::DataSca), 10);
+    lines.write("  Tel. "sv);
+    lines.writePadded(trimmedField(record, MemberFields::Recapito), 15);
+    lines.write(" Note: "sv);
+    lines.write(trimmedField(record, MemberFields::Note));
 }
 
 MemberSearch::MemberSearch(const std::vector<MemberCriterion>& criteria)
@@ -111,36 +63,40 @@ MemberSearch::MemberSearch(const std::vector<MemberCriterion>& criteria)
         add(criterion.field, criterion.typed);
 }
 
-MemberListResult searchMembers(const QString& path, const MemberSearch& search,
-                               const ScanProgress& progress) {
-    MemberListResult result;
-    scanMembers(path, progress, result, [&](QByteArrayView record, qint64 position) {
-        if (search.matches(record))
-            listLine(result.entries, record, position);
+ListScan searchMembers(const QString& path, const MemberSearch& search,
+                       const ScanProgress& progress) {
+    ListScan scan;
+    scanList(scan, path, MemberRecord::Size, progress, [&](QByteArrayView record, qint64 position) {
+        if (search.matches(record)) {
+            writeMemberLine(scan.entries, record);
+            scan.entries.endLine(position);
+        }
     });
-    return result;
+    return scan;
 }
 
 std::optional<bool> isInExpiryList(ExpiryList list, QStringView expiry, QStringView notice,
                                    const QDate& today) {
-    return inExpiryList(list, calendarDate(expiry), notice, today.toJulianDay());
+    return inExpiryList(list, calendarDate(expiry),
+                        QByteArrayView(toWindows1252(notice.toString())), today.toJulianDay());
 }
 
-MemberListResult expiryListOfFile(const QString& path, ExpiryList list, const QDate& today,
-                                  const ScanProgress& progress) {
-    MemberListResult result;
+ListScan expiryListOfFile(const QString& path, ExpiryList list, const QDate& today,
+                          const ScanProgress& progress) {
+    ListScan scan;
     const qint64 todayNumber = today.toJulianDay();
-    scanMembers(path, progress, result, [&](QByteArrayView record, qint64 position) {
-        const ShortField<MemberFields::Preavviso.capacity> notice(record, MemberFields::Preavviso);
+    scanList(scan, path, MemberRecord::Size, progress, [&](QByteArrayView record, qint64 position) {
         const std::optional<bool> listed =
             inExpiryList(list, calendarDate(storedBytes(record, MemberFields::DataSca)),
-                         notice.text(), todayNumber);
-        if (!listed)
-            ++result.skippedRecords;
-        else if (*listed)
-            listLine(result.entries, record, position);
+                         storedBytes(record, MemberFields::Preavviso), todayNumber);
+        if (!listed) {
+            ++scan.skippedRecords;
+        } else if (*listed) {
+            writeMemberLine(scan.entries, record);
+            scan.entries.endLine(position);
+        }
     });
-    return result;
+    return scan;
 }
 
 std::array<QString, ReceiptRecord::HeaderLines> payerLinesOf(const MemberRecord& member) {

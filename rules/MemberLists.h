@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/ListLines.h"
+#include "rules/ListScan.h"
 #include "rules/RecordBytes.h"
 #include "storage/MemberRecord.h"
 #include "storage/ReceiptRecord.h"
@@ -17,8 +17,8 @@
 // The member search and the two subscription lists of Soci.pro, read straight from the record
 // bytes: only the fields a test or a line needs are looked at.
 
-// The line of a member in every member list, from the record's bytes.
-QString memberLineOf(QByteArrayView record);
+// Writes the line of a member in every member list from the record's bytes (the caller ends it).
+void writeMemberLine(ListLines& lines, QByteArrayView record);
 
 // What was typed in the box of one searched field.
 struct MemberCriterion {
@@ -32,16 +32,9 @@ public:
     explicit MemberSearch(const std::vector<MemberCriterion>& criteria);
 };
 
-struct MemberListResult {
-    ListLines entries;      // in file order
-    int skippedRecords = 0; // whole records that are not valid
-    bool cancelled = false;
-};
-
-// The members whose fields hold every filled criterion, all of them when none is filled. A
-// missing archive is created empty; failures to open or read raise StorageError.
-MemberListResult searchMembers(const QString& path, const MemberSearch& search,
-                               const ScanProgress& progress = {});
+// The members whose fields hold every filled criterion, all of them when none is filled.
+ListScan searchMembers(const QString& path, const MemberSearch& search,
+                       const ScanProgress& progress = {});
 
 enum class ExpiryList {
     ExpiringOrExpired, // from the days of notice before the expiry date onwards
@@ -55,10 +48,9 @@ std::optional<bool> isInExpiryList(ExpiryList list, QStringView expiry, QStringV
                                    const QDate& today);
 
 // The members of the list on the day "today". A record whose expiry date or notice is not
-// valid is skipped and counted; the rest are read. A missing archive is created empty;
-// failures to open or read raise StorageError.
-MemberListResult expiryListOfFile(const QString& path, ExpiryList list, const QDate& today,
-                                  const ScanProgress& progress = {});
+// valid is skipped and counted; the rest are read.
+ListScan expiryListOfFile(const QString& path, ExpiryList list, const QDate& today,
+                          const ScanProgress& progress = {});
 
 // The five payer lines of a receipt made out to the member: name, address, postcode with town
 // and province, telephone and tax code, each field trimmed, separators kept when it is empty.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/ListLines.h"
+#include "rules/ListScan.h"
 #include "rules/RecordBytes.h"
 #include "storage/RecordLayouts.h"
 
@@ -29,25 +29,16 @@ public:
 bool isUnsettledFlag(const QString& flag);
 bool isUnsettled(QByteArrayView record);
 
-// A record's line in the receipt lists, written into the list's block (the caller ends it)
-// or as a text.
+// What the payer column of a receipt line is called.
+enum class PayerLabel { Cliente, Pagatore };
+
+// Writes a record's line in the receipt lists (the caller ends it).
 void writeReceiptLine(ListLines& lines, QByteArrayView record, PayerLabel label);
-QString receiptLineOf(QByteArrayView record, PayerLabel label);
 
-// The lines of a scan, in file order, each with its record's position. A record that would be
-// listed but holds a date that is not a date or a total that is not a number is left out and
-// counted as skipped; an incomplete record at the end of the file is no receipt at all. A failure
-// to open or read the file stops the scan and keeps the lines read before it.
-struct ReceiptListScan {
-    ListLines entries;
-    int skippedRecords = 0;
-    bool failed = false;
-    bool cancelled = false;
-};
-
-// The receipts matching the criteria, with the payer label "Pagatore". A missing file is
-// created empty.
-ReceiptListScan searchReceipts(const QString& path, const ReceiptCriteria& criteria,
-                               const ScanProgress& progress = {});
-// The unsettled receipts, with the payer label "Cliente". A missing file is created empty.
-ReceiptListScan unsettledReceipts(const QString& path, const ScanProgress& progress = {});
+// In both lists, a record that would be listed but holds a date that is not a date or a total
+// that is not a number is left out and counted as skipped.
+// The receipts matching the criteria, with the payer label "Pagatore".
+ListScan searchReceipts(const QString& path, const ReceiptCriteria& criteria,
+                        const ScanProgress& progress = {});
+// The unsettled receipts, with the payer label "Cliente".
+ListScan unsettledReceipts(const QString& path, const ScanProgress& progress = {});

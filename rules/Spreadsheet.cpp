@@ -48,35 +48,6 @@ private:
     qsizetype used_ = 0;
 };
 
-QStringView trimmed(QStringView text) {
-    const auto isBlank = [](QChar ch) { return ch.unicode() <= 32; };
-    while (!text.isEmpty() && isBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && isBlank(text.back()))
-        text.chop(1);
-    return text;
-}
-
-// The characters of bytes 0x80-0x9F, as the archives decode them.
-const std::array<char16_t, 32>& highRangeCharacters() {
-    static const std::array<char16_t, 32> characters = [] {
-        std::array<char16_t, 32> table{};
-        for (int i = 0; i < 32; ++i) {
-            const char byte = char(0x80 + i);
-            table[i] = fromWindows1252(QByteArrayView(&byte, 1)).at(0).unicode();
-        }
-        return table;
-    }();
-    return characters;
-}
-
-// -1 when Windows-1252 has no byte for the character (codes from 0x100 up).
-int highRangeByte(char16_t code) {
-    const auto& high = highRangeCharacters();
-    const auto found = std::find(high.begin(), high.end(), code);
-    return found == high.end() ? -1 : int(0x80 + (found - high.begin()));
-}
-
 // The ASCII characters that go into the file as themselves.
 constexpr std::array<bool, 128> plainAscii = [] {
     std::array<bool, 128> plain{};
@@ -128,11 +99,7 @@ char* putSpecial(char* out, QStringView text, qsizetype& i) {
     default:
         break;
     }
-    int byte = -1;
-    if (unit >= 0xA0 && unit <= 0xFF)
-        byte = unit;
-    else if (unit >= 0x80)
-        byte = highRangeByte(unit);
+    const int byte = unit >= 0x80 ? windows1252Byte(unit) : -1; // controls go as references
     if (byte < 0)
         return putReference(out, codeAt(text, i));
     *out++ = char(byte);
@@ -140,7 +107,7 @@ char* putSpecial(char* out, QStringView text, qsizetype& i) {
 }
 
 void appendCellText(SheetBuffer& out, QStringView text, bool composed = false) {
-    text = trimmed(text);
+    text = trimmedBlanks(text);
     char* const start = out.room(text.size() * longestCharacterBytes);
     char* p = start;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -192,7 +159,7 @@ constexpr std::string_view plainCell = "<td style=\"text-align: left;\">"sv;
 constexpr std::string_view textCell = "<td style=\"text-align: left;\" sdnum=\"1040;1040;@\">"sv;
 
 bool startsLikeFormula(QStringView text) {
-    text = trimmed(text);
+    text = trimmedBlanks(text);
     if (text.isEmpty())
         return false;
     const QChar first = text.front();

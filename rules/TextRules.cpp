@@ -1,9 +1,9 @@
 #include "rules/TextRules.h"
 
+#include "rules/DatesAndTotals.h"
 #include "storage/TextCodec.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 QString upperTrimmed(const QString& text) {
     QString result = trimBlanks(text);
@@ -39,12 +39,8 @@ QString dateText(const QDate& date) {
 }
 
 QDate dateFromText(const QString& text) {
-    // The pattern alone would also take one-digit days and months.
-    static const QRegularExpression twoTwoFour(QStringLiteral("^[0-9]{2}/[0-9]{2}/[0-9]{4}$"));
-    const QString trimmed = trimBlanks(text);
-    if (!twoTwoFour.match(trimmed).hasMatch())
-        return {};
-    return QDate::fromString(trimmed, QStringLiteral("dd/MM/yyyy"));
+    const std::optional<CalendarDate> date = calendarDate(text);
+    return date ? QDate(date->year, date->month, date->day) : QDate();
 }
 
 void applyTextConventions() {

@@ -20,7 +20,7 @@ QString twoDigits(int number);
 
 // Dates are text "dd/mm/yyyy"; the empty text means no date.
 QString dateText(const QDate& date);
-// An invalid date when the text does not convert with that pattern.
+// An invalid date when the text, blanks around it ignored, is not such a date of the calendar.
 QDate dateFromText(const QString& text);
 
 // Dates with a four-digit year and a comma before the decimals, no thousands separator, for

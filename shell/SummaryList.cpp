@@ -5,6 +5,7 @@
 #include "shell/Controls.h"
 #include "shell/EditBoxes.h"
 #include "shell/Fonts.h"
+#include "shell/WorkProgress.h"
 #include "ui/ListReport.h"
 #include "ui/MessageBox.h"
 
@@ -113,6 +114,13 @@ int SummaryListDialog::selectedRow() const {
 
 void SummaryListDialog::selectRow(int row) {
     selectListRow(lstRecords, row);
+}
+
+ListScan
+SummaryListDialog::scanWithProgress(const QString& progressLabel,
+                                    const std::function<ListScan(const ScanProgress&)>& scan) {
+    WorkProgress progress(this, progressLabel, QStringLiteral("prgLettura"));
+    return scan(progress.scanProgress());
 }
 
 void SummaryListDialog::showEntries(ListLines lines, int skippedRecords) {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "rules/ListLines.h"
+#include "rules/ListScan.h"
 #include "shell/ScreenKinds.h"
 
 #include <QAbstractListModel>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -60,6 +61,9 @@ public:
     void selectRow(int row);
 
 protected:
+    // Runs a scan of an archive; a long one shows a progress window whose "Annulla" stops it.
+    ListScan scanWithProgress(const QString& progressLabel,
+                              const std::function<ListScan(const ScanProgress&)>& scan);
     // Builds the list, or shows the search criteria, each time the window is shown.
     virtual void buildList() = 0;
     // Shows the entries and tells how many records were skipped because they could not be read

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/ListScan.h"
+
 #include <QString>
 #include <memory>
 
@@ -15,6 +17,10 @@ public:
 
     // So much of the work is done; false once the user has cancelled it.
     bool report(qint64 done, qint64 total);
+    // Reports the progress of a scan.
+    ScanProgress scanProgress() {
+        return [this](qint64 done, qint64 total) { return report(done, total); };
+    }
     // The window, made at the first report.
     QProgressDialog* dialog() const { return dialog_.get(); }
 

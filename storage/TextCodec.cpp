@@ -19,7 +19,8 @@ bool isLatin1Identity(char16_t code) {
     return code < 0x80 || (code >= 0xA0 && code <= 0xFF);
 }
 
-// -1 when the character has no Windows-1252 byte.
+} // namespace
+
 int windows1252Byte(char16_t code) {
     if (isLatin1Identity(code))
         return code;
@@ -29,6 +30,8 @@ int windows1252Byte(char16_t code) {
     }
     return -1;
 }
+
+namespace {
 
 // The base letter of an accented character (ő -> o), when Windows-1252 has it.
 char nearestPlainByte(QChar ch) {
@@ -72,15 +75,28 @@ QByteArray toWindows1252(const QString& text) {
     return bytes;
 }
 
+const std::array<char16_t, 256>& windows1252Characters() {
+    static const std::array<char16_t, 256> characters = [] {
+        std::array<char16_t, 256> table{};
+        for (std::size_t byte = 0; byte < table.size(); ++byte)
+            table[byte] =
+                (byte >= 0x80 && byte <= 0x9F) ? highControlRange[byte - 0x80] : char16_t(byte);
+        return table;
+    }();
+    return characters;
+}
+
 QString fromWindows1252(QByteArrayView bytes) {
+    const std::array<char16_t, 256>& characters = windows1252Characters();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        out[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(highControlRange[byte - 0x80])
-                                                : QChar(char16_t(byte));
-    }
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(characters[static_cast<unsigned char>(bytes[i])]);
     return text;
+}
+
+bool fitsWindows1252(const QString& text) {
+    return fromWindows1252(toWindows1252(text)) == composeAccents(text);
 }
 
 QString asStoredText(const QString& text) {
@@ -88,12 +104,13 @@ QString asStoredText(const QString& text) {
 }
 
 QString trimBlanks(const QString& text) {
-    const auto isBlank = [](QChar ch) { return ch.unicode() <= 32; };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
-        --end;
-    return (begin == 0 && end == text.size()) ? text : text.mid(begin, end - begin);
+    const QStringView trimmed = trimmedBlanks(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+QString foldedAsciiLetters(const QString& text) {
+    QString folded = text;
+    for (QChar& c : folded)
+        c = QChar(foldedAsciiLetter(c.unicode()));
+    return folded;
 }

@@ -9,6 +9,7 @@
 #include "storage/ProgramFolder.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordFile.h"
+#include "tests/support/ListLineTexts.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"

@@ -2,7 +2,9 @@
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordLayouts.h"
+#include "tests/support/ListLineTexts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -332,6 +334,14 @@ private Q_SLOTS:
         QVERIFY(summary.entries.empty());
         QCOMPARE(totalShown(summary.total), QStringLiteral("0,00"));
         QVERIFY(QFile::exists(path));
+    }
+
+    void fileThatCannotBeOpenedFails() {
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("2023.ric")));
+        const IncomeSummary summary =
+            incomeSummaryOfFile(folder.filePath(QStringLiteral("2023.ric")), anyPayer,
+                                on("01/01/2023"), on("31/12/2023"));
+        QVERIFY(summary.failed && summary.entries.empty());
     }
 
     void progressCanStopTheSummary() {

@@ -2,6 +2,7 @@
 #include "rules/ListLines.h"
 #include "rules/ListOrder.h"
 #include "storage/TextCodec.h"
+#include "tests/support/ListLineTexts.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -104,9 +105,8 @@ private Q_SLOTS:
         QCOMPARE(quick, texts);
     }
 
-    // Lines are kept in blocks of two megabytes: lines across a block's end and a line longer
-    // than a block come back whole, each with its position.
-    void linesAcrossBlocks() {
+    // Many lines and a line of megabytes come back whole, each with its position.
+    void manyAndLongLines() {
         ListLines lines;
         QStringList written;
         for (int i = 0; i < 60000; ++i) {
@@ -123,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), written.size());
         QCOMPARE(lines.texts(), written);
         QCOMPARE(lines.position(29999), 30000);
-        // Copies share the written lines; each goes on with lines of its own.
+        // A copy goes on with lines of its own.
         ListLines copy = lines;
         copy.append(QStringLiteral("Copia"), 7);
         lines.append(QStringLiteral("Originale"), 8);

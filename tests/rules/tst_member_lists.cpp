@@ -4,7 +4,9 @@
 #include "storage/MemberRecord.h"
 #include "storage/RecordLayouts.h"
 #include "storage/RecordScan.h"
+#include "tests/support/ListLineTexts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,7 +55,7 @@ private:
     QTemporaryDir folder_;
 };
 
-QList<qint64> positionsOf(const MemberListResult& result) {
+QList<qint64> positionsOf(const ListScan& result) {
     QList<qint64> positions;
     for (const ListEntry& entry : result.entries)
         positions.append(entry.position);
@@ -166,7 +168,7 @@ private Q_SLOTS:
                                member(QStringLiteral("Rossi Mario")).toBytes(),
                                member(QStringLiteral("Rossini Bruno")).toBytes()},
                               QByteArrayLiteral("half a record"));
-        const MemberListResult found = searchMembers(
+        const ListScan found = searchMembers(
             archive.path(), MemberSearch({{MemberFields::Dipendente, QStringLiteral("ROSS")}}));
         QCOMPARE(positionsOf(found), (QList<qint64>{2, 3}));
         QCOMPARE(found.entries[0].line,
@@ -180,11 +182,20 @@ private Q_SLOTS:
     void missingArchiveIsCreatedEmpty() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("Soci.pro"));
-        const MemberListResult result =
-            expiryListOfFile(path, ExpiryList::Expired, fifteenthOfMarch);
+        const ListScan result = expiryListOfFile(path, ExpiryList::Expired, fifteenthOfMarch);
         QVERIFY(result.entries.empty());
         QCOMPARE(result.skippedRecords, 0);
         QVERIFY(QFile::exists(path));
+    }
+
+    // A folder where the archive should be: no list, and the scan says so.
+    void archiveThatCannotBeOpenedFails() {
+        QTemporaryDir folder;
+        const QString folderInstead = folder.filePath(QStringLiteral("Soci.pro"));
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Soci.pro")));
+        const ListScan search = searchMembers(folderInstead, MemberSearch({}));
+        QVERIFY(search.failed && search.entries.empty());
+        QVERIFY(expiryListOfFile(folderInstead, ExpiryList::Expired, fifteenthOfMarch).failed);
     }
 
     void progressCanStopAScan() {
@@ -192,7 +203,7 @@ private Q_SLOTS:
             member(QStringLiteral("Rossi Mario"), QStringLiteral("01/01/2020")).toBytes();
         const Archive archive(QList<QByteArray>(10000, record));
         QList<qint64> told;
-        const MemberListResult result =
+        const ListScan result =
             expiryListOfFile(archive.path(), ExpiryList::Expired, fifteenthOfMarch,
                              [&told](qint64 read, qint64 inFile) {
                                  told.append(read);
@@ -274,11 +285,11 @@ private Q_SLOTS:
              member(QStringLiteral("Quattro"), QStringLiteral("15/03/2024")).toBytes(),
              member(QStringLiteral("Cinque"), QStringLiteral("14/03/2024")).toBytes(),
              member(QStringLiteral("Sei"), QStringLiteral("16/03/2025")).toBytes()});
-        const MemberListResult expiring =
+        const ListScan expiring =
             expiryListOfFile(archive.path(), ExpiryList::ExpiringOrExpired, fifteenthOfMarch);
         QCOMPARE(positionsOf(expiring), (QList<qint64>{1, 4, 5}));
         QCOMPARE(expiring.skippedRecords, 2);
-        const MemberListResult expired =
+        const ListScan expired =
             expiryListOfFile(archive.path(), ExpiryList::Expired, fifteenthOfMarch);
         QCOMPARE(positionsOf(expired), (QList<qint64>{1, 5}));
         QCOMPARE(expired.skippedRecords, 1);

@@ -2,6 +2,7 @@
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordFile.h"
 #include "storage/TextCodec.h"
+#include "tests/support/ListLineTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,14 +31,14 @@ void storeRaw(QByteArray& record, FieldSpec field, const QByteArray& bytes) {
     record.replace(field.offset + 1, bytes.size(), bytes);
 }
 
-QStringList linesOf(const ReceiptListScan& scan) {
+QStringList linesOf(const ListScan& scan) {
     QStringList lines;
     for (const ListEntry& entry : scan.entries)
         lines.append(entry.line);
     return lines;
 }
 
-QList<qint64> positionsOf(const ReceiptListScan& scan) {
+QList<qint64> positionsOf(const ListScan& scan) {
     QList<qint64> positions;
     for (const ListEntry& entry : scan.entries)
         positions.append(entry.position);
@@ -167,7 +168,7 @@ private Q_SLOTS:
                  (QList<qint64>{2}));
         QCOMPARE(positionsOf(searchReceipts(path, criteria({{CliRigo02, "rossi"}}))),
                  (QList<qint64>{}));
-        const ReceiptListScan found = searchReceipts(path, criteria({{NumRic, "1"}}));
+        const ListScan found = searchReceipts(path, criteria({{NumRic, "1"}}));
         QCOMPARE(found.entries[0].line,
                  QStringLiteral("Ric. n. 10") + QString(12, u' ') +
                      QStringLiteral("  Data: 05/03/2024  Pagatore: Rossi Mario") +
@@ -178,7 +179,7 @@ private Q_SLOTS:
     }
 
     void missingFileIsCreatedEmpty() {
-        const ReceiptListScan scan = searchReceipts(path, criteria({}));
+        const ListScan scan = searchReceipts(path, criteria({}));
         QVERIFY(scan.entries.empty());
         QVERIFY(!scan.failed);
         QVERIFY(QFile::exists(path));
@@ -256,7 +257,7 @@ private Q_SLOTS:
                        receipt(QStringLiteral("14"), QStringLiteral("Bianchi"),
                                QStringLiteral("Quota"), QStringLiteral("No")),
                        longOne});
-        const ReceiptListScan scan = unsettledReceipts(path);
+        const ListScan scan = unsettledReceipts(path);
         QCOMPARE(positionsOf(scan), (QList<qint64>{1, 3}));
         QCOMPARE(
             linesOf(scan),
@@ -291,10 +292,10 @@ private Q_SLOTS:
                        .toBytes()
                        .left(700)});
 
-        const ReceiptListScan unsettled = unsettledReceipts(path);
+        const ListScan unsettled = unsettledReceipts(path);
         QCOMPARE(positionsOf(unsettled), (QList<qint64>{1}));
         QCOMPARE(unsettled.skippedRecords, 2); // the incomplete record at the end is no receipt
-        const ReceiptListScan rossi = searchReceipts(path, criteria({{CliRigo01, "rossi"}}));
+        const ListScan rossi = searchReceipts(path, criteria({{CliRigo01, "rossi"}}));
         QCOMPARE(positionsOf(rossi), (QList<qint64>{1}));
         QCOMPARE(rossi.skippedRecords, 2);
     }
@@ -307,13 +308,13 @@ private Q_SLOTS:
                                .toBytes());
         writeFile(records);
         QList<qint64> told;
-        const ReceiptListScan whole = unsettledReceipts(path, [&told](qint64 read, qint64 all) {
+        const ListScan whole = unsettledReceipts(path, [&told](qint64 read, qint64 all) {
             told.append(read);
             return all == 2500;
         });
         QCOMPARE(whole.entries.size(), std::size_t(2500));
         QCOMPARE(told, (QList<qint64>{1000, 2000}));
-        const ReceiptListScan stopped =
+        const ListScan stopped =
             searchReceipts(path, criteria({}), [](qint64, qint64) { return false; });
         QVERIFY(stopped.cancelled);
         QCOMPARE(stopped.entries.size(), std::size_t(1000));
