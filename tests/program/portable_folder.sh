@@ -49,6 +49,8 @@ export COPY="$copy" WORK="$work"
 # The script runs from an argument, not from standard input, which the programs it starts share.
 hidden=$(cat <<'HIDDEN'
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Whatever way the script ends, nothing it started outlives it.
+trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 system=/usr/lib/x86_64-linux-gnu
 mount -t tmpfs none "$system/qt6"
 [[ -d /usr/share/qt6 ]] && mount -t tmpfs none /usr/share/qt6
@@ -96,7 +98,7 @@ export DISPLAY=":$(cat "$WORK/display")"
 QT_QPA_PLATFORM=xcb "$COPY/velarno" >"$WORK/xcb.log" 2>&1 &
 program=$!
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     window=$(xwininfo -root -tree 2>/dev/null | grep -F '" Velarno - Accesso"' | awk '{print $1}' |
              head -1 || true)
     [[ -n "$window" ]] && break
