@@ -12,6 +12,7 @@
 #include "rules/Amounts.h"
 #include "rules/PriceList.h"
 #include "rules/ReceiptCard.h"
+#include "rules/ReceiptNumbers.h"
 #include "rules/ReceiptSettings.h"
 #include "rules/RecordNavigation.h"
 #include "rules/TextRules.h"
@@ -59,6 +60,36 @@ QLabel* addHeading(QWidget* parent, const QString& name, const QString& text, co
 }
 
 const QString notComputed = QStringLiteral("---");
+
+enum class UsedNumberChoice { TakeFree, KeepTyped, Cancel };
+
+// Two copies of the program on a shared folder propose the same number; a club must not hand
+// out two receipts with one number, unless the user says so.
+UsedNumberChoice askAboutUsedNumber(QWidget* editor, const QString& typed,
+                                    const UsedReceiptNumber& used) {
+    if (used.firstFree &&
+        askQuestion(editor, QStringLiteral("Il numero %1 è già stato usato da un'altra ricevuta "
+                                           "dello stesso anno.\n\r\n\rUsare il primo numero "
+                                           "libero, %2?")
+                                .arg(typed, *used.firstFree)))
+        return UsedNumberChoice::TakeFree;
+    if (askQuestion(editor, QStringLiteral("Salvare comunque la ricevuta con il numero %1, già "
+                                           "usato da un'altra ricevuta dello stesso anno?\n\r"
+                                           "\n\rRispondendo No la ricevuta non viene salvata.")
+                                .arg(typed)))
+        return UsedNumberChoice::KeepTyped;
+    return UsedNumberChoice::Cancel;
+}
+
+// Only the free number offered after a clash depends on it; a start value that cannot be read
+// leaves the offer above the numbers used.
+QString numberingStartOrEmpty() {
+    try {
+        return numberingStartText();
+    } catch (const StorageError&) {
+        return QString();
+    }
+}
 
 } // namespace
 
@@ -379,6 +410,7 @@ void TfrmRicevute::newReceipt() {
         return;
     }
     const std::optional<qint64> count = receiptCount();
+    tellStorageNotices(this);
     if (!count) {
         showMessage(this, MessageKind::Error, archiveAccessMessage());
         return;
@@ -448,13 +480,45 @@ void TfrmRicevute::saveReceipt() {
         return;
     }
     computeTotal();
+    storeReceiptOnScreen(true);
+}
+
+// The number is checked under the year file's lock, so no other copy stores it meanwhile.
+// After a clash the user takes the first free number (checked again, another copy may take
+// it first), keeps the typed one, or stops the save.
+void TfrmRicevute::storeReceiptOnScreen(bool checkNumber) {
+    const ReceiptRecord receipt = receiptOnScreen();
     const bool appended = position().isEmpty();
+    std::optional<UsedReceiptNumber> used;
+    RawRecordFile::StoreCheck numberIsFree;
+    if (checkNumber) {
+        const QString startText = numberingStartOrEmpty();
+        numberIsFree = [&](RawRecordFile& file) {
+            used = receiptNumberInUse(file, receipt.NumRic, position().toLongLong(), startText);
+            return !used;
+        };
+    }
     const std::optional<qint64> stored =
-        storeRecord(this, filePath_, receiptOnScreen(), position(), MessageKind::Warning);
-    if (!stored)
+        storeRecord(this, filePath_, receipt, position(), MessageKind::Warning, numberIsFree);
+    if (stored) {
+        setPosition(QString::number(*stored));
+        reportRecordStored(this, appended);
         return;
-    setPosition(QString::number(*stored));
-    reportRecordStored(this, appended);
+    }
+    if (!used)
+        return; // the failure is already reported
+    switch (askAboutUsedNumber(this, receipt.NumRic, *used)) {
+    case UsedNumberChoice::TakeFree:
+        txtNumRic->setText(*used->firstFree);
+        storeReceiptOnScreen(true);
+        return;
+    case UsedNumberChoice::KeepTyped:
+        storeReceiptOnScreen(false);
+        return;
+    case UsedNumberChoice::Cancel:
+        focusBox(txtNumRic);
+        return;
+    }
 }
 
 void TfrmRicevute::showReceipt(const ReceiptRecord& receipt, qint64 position) {

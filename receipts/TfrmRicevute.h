@@ -63,6 +63,7 @@ private:
     void newReceipt();
     void duplicateReceipt();
     void saveReceipt();
+    void storeReceiptOnScreen(bool checkNumber);
     void computeTotal();
     void navigate(NavigationButton button);
     void addSelectedPriceItem();

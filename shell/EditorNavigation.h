@@ -24,6 +24,10 @@ void followNavigationStep(QWidget* editor, const NavigationStep& step,
 // The information box after a save: the card was appended, or overwritten in place.
 void reportRecordStored(QWidget* editor, bool appended);
 
+// Shows, in warning boxes, what the file layer has to tell about the program folder and has
+// not told yet in this run (a folder without locks, an archive this copy cannot write).
+void tellStorageNotices(QWidget* screen);
+
 // The number of records of the file; nothing when it can be neither opened nor created.
 template <class Record> std::optional<qint64> storedRecordCount(const QString& path) {
     try {
@@ -60,6 +64,7 @@ void navigateRecords(QWidget* editor, const QString& path, NavigationButton butt
                      const std::function<void(qint64 position)>& showRecord,
                      const std::function<void()>& forgetPosition) {
     const std::optional<qint64> count = storedRecordCount<Record>(path);
+    tellStorageNotices(editor);
     if (!count) {
         showMessage(editor, MessageKind::Error, archiveAccessMessage());
         return;
@@ -70,23 +75,19 @@ void navigateRecords(QWidget* editor, const QString& path, NavigationButton butt
 
 // Save: a card without a position is appended, one with a position is overwritten in place.
 // Gives the card's position, or nothing after the archive-access message in a box of the
-// editor's kind.
+// editor's kind. mayStore, when given, checks the file under its write lock before the write
+// and can stop the save without a message (RawRecordFile::store).
 template <class Record>
 std::optional<qint64> storeRecord(QWidget* editor, const QString& path, const Record& record,
-                                  const QString& position, MessageKind failureKind) {
+                                  const QString& position, MessageKind failureKind,
+                                  const RawRecordFile::StoreCheck& mayStore = {}) {
     try {
-        RecordFile<Record> file;
-        file.openOrCreate(path);
-        qint64 stored = position.toLongLong();
-        if (position.isEmpty()) {
-            stored = file.append(record);
-        } else {
-            file.seek(stored - 1);
-            file.write(record);
-        }
-        file.close();
+        const auto stored =
+            RawRecordFile::store(path, record.toBytes(), position.toLongLong(), mayStore);
+        tellStorageNotices(editor);
         return stored;
     } catch (const StorageError&) {
+        tellStorageNotices(editor);
         showMessage(editor, failureKind, archiveAccessMessage());
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include "storage/NativeFile.h"
 
 #include "storage/StorageError.h"
+#include "storage/StorageNotices.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -27,6 +28,7 @@ namespace {
 constexpr int defaultLockTimeoutMs = 5000;
 constexpr int lockRetryPauseMs = 10;
 int lockTimeoutForTests = 0;
+int refusedLockErrorForTests = 0;
 
 // Far past any data, so readers of other programs never meet the lock.
 constexpr qint64 lockOffset = qint64(1) << 62;
@@ -49,16 +51,30 @@ void NativeFile::setLockTimeoutMsForTests(int ms) {
     lockTimeoutForTests = ms;
 }
 
+void NativeFile::refuseLocksForTests(int errorNumber) {
+    refusedLockErrorForTests = errorNumber;
+}
+
 void NativeFile::lockForWriting() {
     QElapsedTimer waited;
     waited.start();
-    while (!tryLock()) {
+    for (;;) {
+        switch (tryLock()) {
+        case LockAttempt::Taken:
+            locked_ = true;
+            return;
+        case LockAttempt::Refused:
+            // Failing every save would leave the folder unusable even for a single copy.
+            raiseStorageNotice(StorageNotice::LockRefused);
+            return;
+        case LockAttempt::Busy:
+            break;
+        }
         if (waited.elapsed() >= lockTimeoutMs())
             fail(StorageError::Kind::LockTimeout, QStringLiteral("lock"),
                  QStringLiteral("the file is busy"));
         QThread::msleep(lockRetryPauseMs);
     }
-    locked_ = true;
 }
 
 void NativeFile::writeDurably(const QString& path, const QByteArray& bytes) {
@@ -106,6 +122,17 @@ void NativeFile::openOrCreate(const QString& path) {
         if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS)
             handle = openShared(name, OPEN_EXISTING);
     }
+    if (handle == INVALID_HANDLE_VALUE)
+        fail(StorageError::Kind::CannotOpen, path, lastError());
+    handle_ = handle;
+}
+
+void NativeFile::openForReading(const QString& path) {
+    close();
+    const QString nativePath = QDir::toNativeSeparators(path);
+    HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(nativePath.utf16()), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         fail(StorageError::Kind::CannotOpen, path, lastError());
     handle_ = handle;
@@ -184,14 +211,22 @@ void NativeFile::flushToDisk() {
         fail(StorageError::Kind::ReadWrite, QStringLiteral("flush"), lastError());
 }
 
-bool NativeFile::tryLock() {
+NativeFile::LockAttempt NativeFile::tryLock() {
+    if (refusedLockErrorForTests != 0)
+        return LockAttempt::Refused;
     OVERLAPPED at = overlappedAt(lockOffset);
     if (LockFileEx(handleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
                    &at))
-        return true;
-    if (GetLastError() != ERROR_LOCK_VIOLATION)
+        return LockAttempt::Taken;
+    switch (GetLastError()) {
+    case ERROR_LOCK_VIOLATION:
+        return LockAttempt::Busy;
+    case ERROR_NOT_SUPPORTED:
+    case ERROR_INVALID_FUNCTION:
+        return LockAttempt::Refused;
+    default:
         fail(StorageError::Kind::ReadWrite, QStringLiteral("lock"), lastError());
-    return false;
+    }
 }
 
 void NativeFile::unlock() {
@@ -259,11 +294,26 @@ int setLock(int fd, short type) {
     return result;
 }
 
+// What a file system without byte-range locks answers (NFS without its lock service, some
+// network and FUSE file systems).
+bool locksUnsupported(int error) {
+    return error == ENOLCK || error == EINVAL || error == ENOTSUP || error == EOPNOTSUPP;
+}
+
 } // namespace
 
 void NativeFile::openOrCreate(const QString& path) {
     close();
     fd_ = openOrCreateFile(QFile::encodeName(path));
+    if (fd_ < 0)
+        fail(StorageError::Kind::CannotOpen, path, lastError());
+}
+
+void NativeFile::openForReading(const QString& path) {
+    close();
+    do {
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0)
         fail(StorageError::Kind::CannotOpen, path, lastError());
 }
@@ -361,12 +411,19 @@ void NativeFile::flushToDisk() {
         fail(StorageError::Kind::ReadWrite, QStringLiteral("flush"), lastError());
 }
 
-bool NativeFile::tryLock() {
-    if (setLock(fd_, F_WRLCK) == 0)
-        return true;
-    if (errno != EAGAIN && errno != EACCES)
-        fail(StorageError::Kind::ReadWrite, QStringLiteral("lock"), lastError());
-    return false;
+NativeFile::LockAttempt NativeFile::tryLock() {
+    int result = -1;
+    if (refusedLockErrorForTests != 0)
+        errno = refusedLockErrorForTests;
+    else
+        result = setLock(fd_, F_WRLCK);
+    if (result == 0)
+        return LockAttempt::Taken;
+    if (errno == EAGAIN || errno == EACCES)
+        return LockAttempt::Busy;
+    if (locksUnsupported(errno))
+        return LockAttempt::Refused;
+    fail(StorageError::Kind::ReadWrite, QStringLiteral("lock"), lastError());
 }
 
 void NativeFile::unlock() {

@@ -16,7 +16,8 @@ public:
     NativeFile(const NativeFile&) = delete;
     NativeFile& operator=(const NativeFile&) = delete;
 
-    void openOrCreate(const QString& path); // StorageError::CannotOpen
+    void openOrCreate(const QString& path);   // StorageError::CannotOpen
+    void openForReading(const QString& path); // an existing file only; StorageError::CannotOpen
     void close();
     bool isOpen() const;
 
@@ -25,8 +26,12 @@ public:
     void writeAt(qint64 offset, const char* data, qint64 length);  // all bytes or StorageError
     void flushToDisk();
 
-    void lockForWriting(); // waits at most lockTimeoutMs(), then StorageError::LockTimeout
+    // Waits at most lockTimeoutMs(), then StorageError::LockTimeout. A file system that
+    // refuses byte-range locks altogether (some shared folders) cannot keep two copies apart;
+    // the write then goes on without the lock and StorageNotice::LockRefused is raised.
+    void lockForWriting();
     void unlock();
+    bool isLocked() const { return locked_; }
 
     // Written whole (replacing any file of that name) and flushed to disk together with its
     // name in the folder; StorageError::ReadWrite on failure.
@@ -36,9 +41,12 @@ public:
 
     static int lockTimeoutMs();
     static void setLockTimeoutMsForTests(int ms); // 0 restores the default
+    // Every lock fails with this error number, as on a file system without locks; 0 restores.
+    static void refuseLocksForTests(int errorNumber);
 
 private:
-    bool tryLock(); // false while another open file holds the lock
+    enum class LockAttempt { Taken, Busy, Refused };
+    LockAttempt tryLock();
     void createEmpty(const QString& path);
     static void flushFolderOf(const QString& path);
 

@@ -2,24 +2,34 @@
 
 #include "storage/OverwriteIntent.h"
 #include "storage/StorageError.h"
+#include "storage/StorageNotices.h"
 
 #include <QFile>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 constexpr qint64 readBlockBytes = 256 * 1024;
 
-// Holds the write lock for one write; released also when the write throws.
+// Holds the write lock for one write, or for a check and the write after it; released also
+// when the write throws. Inside a hold, a nested one leaves the lock to the outer.
 class WriteLock {
 public:
-    explicit WriteLock(NativeFile& file) : file_(file) { file_.lockForWriting(); }
-    ~WriteLock() { file_.unlock(); }
+    explicit WriteLock(NativeFile& file) : file_(file), outer_(!file.isLocked()) {
+        if (outer_)
+            file_.lockForWriting();
+    }
+    ~WriteLock() {
+        if (outer_)
+            file_.unlock();
+    }
     WriteLock(const WriteLock&) = delete;
     WriteLock& operator=(const WriteLock&) = delete;
 
 private:
     NativeFile& file_;
+    bool outer_;
 };
 
 [[noreturn]] void failReadWrite(const QString& reason) {
@@ -35,13 +45,61 @@ RawRecordFile::~RawRecordFile() = default;
 void RawRecordFile::openOrCreate(const QString& path) {
     readBuffer_.clear();
     position_ = 0;
-    file_.openOrCreate(path);
+    readOnly_ = false;
+    pendingOverwrite_.reset();
     intentPath_ = OverwriteIntent::pathFor(path);
-    if (QFile::exists(intentPath_)) {
-        WriteLock lock(file_);
-        completePendingOverwrite();
+    try {
+        file_.openOrCreate(path);
+        if (QFile::exists(intentPath_)) {
+            WriteLock lock(file_);
+            completePendingOverwrite();
+        }
+    } catch (const StorageError& error) {
+        if (error.kind() == StorageError::Kind::LockTimeout || !QFile::exists(intentPath_))
+            throw;
+        openForReadingOnly(path);
     }
     count();
+}
+
+// Reading the archive as it is could show a record torn half-way; the intent is the whole
+// record the interrupted overwrite was writing, so reads show that, as a copy that can write
+// will leave the file.
+void RawRecordFile::openForReadingOnly(const QString& path) {
+    file_.openForReading(path);
+    readOnly_ = true;
+    const auto intent = readIntent();
+    if (intent && intent->index < count())
+        pendingOverwrite_ = intent;
+    raiseStorageNotice(StorageNotice::ArchiveReadOnly);
+}
+
+void RawRecordFile::refuseIfReadOnly() const {
+    if (readOnly_)
+        throw StorageError(StorageError::Kind::ReadOnly,
+                           intentPath_ + QStringLiteral(": an interrupted overwrite is pending"));
+}
+
+void RawRecordFile::showPendingOverwrite(qint64 firstIndex, char* records, qint64 count) const {
+    if (pendingOverwrite_ && pendingOverwrite_->index >= firstIndex &&
+        pendingOverwrite_->index < firstIndex + count)
+        std::memcpy(records + (pendingOverwrite_->index - firstIndex) * recordSize_,
+                    pendingOverwrite_->record.constData(), std::size_t(recordSize_));
+}
+
+std::optional<qint64> RawRecordFile::store(const QString& path, const QByteArray& record,
+                                           qint64 position, const StoreCheck& mayStore) {
+    RawRecordFile file(int(record.size()));
+    file.openOrCreate(path);
+    file.refuseIfReadOnly();
+    WriteLock lock(file.file_);
+    if (mayStore && !mayStore(file))
+        return std::nullopt;
+    if (position == 0)
+        return file.appendBytes(record);
+    file.seek(position - 1);
+    file.writeBytes(record);
+    return position;
 }
 
 void RawRecordFile::close() {
@@ -81,6 +139,7 @@ QByteArray RawRecordFile::readBytes() {
 
 void RawRecordFile::writeBytes(const QByteArray& record) {
     checkSize(record);
+    refuseIfReadOnly();
     readBuffer_.clear();
     const qint64 seen = seenCount_;
     WriteLock lock(file_);
@@ -97,6 +156,7 @@ void RawRecordFile::writeBytes(const QByteArray& record) {
 
 qint64 RawRecordFile::appendBytes(const QByteArray& record) {
     checkSize(record);
+    refuseIfReadOnly();
     readBuffer_.clear();
     WriteLock lock(file_);
     // Counted under the lock, so two copies of the program never take the same index;
@@ -118,25 +178,32 @@ void RawRecordFile::writeInPlace(qint64 index, const QByteArray& record) {
 // that is not whole was torn while being written, before the in-place write began, so the
 // old record stands.
 void RawRecordFile::completePendingOverwrite() {
-    QFile intentFile(intentPath_);
-    if (!intentFile.open(QIODevice::ReadOnly)) {
-        if (!intentFile.exists())
-            return;
-        failReadWrite(intentPath_ + QStringLiteral(": ") + intentFile.errorString());
-    }
-    const QByteArray bytes = intentFile.read(OverwriteIntent::sizeFor(recordSize_));
-    if (intentFile.error() != QFileDevice::NoError)
-        failReadWrite(intentPath_ + QStringLiteral(": ") + intentFile.errorString());
-    intentFile.close();
-    const auto intent = OverwriteIntent::fromBytes(bytes, recordSize_);
+    if (!QFile::exists(intentPath_))
+        return;
+    const auto intent = readIntent();
     if (intent && intent->index < count())
         writeInPlace(intent->index, intent->record);
     NativeFile::removeDurably(intentPath_);
 }
 
+// Nothing for a missing intent, and for one torn while being written.
+std::optional<OverwriteIntent> RawRecordFile::readIntent() const {
+    QFile intentFile(intentPath_);
+    if (!intentFile.open(QIODevice::ReadOnly)) {
+        if (!intentFile.exists())
+            return std::nullopt;
+        failReadWrite(intentPath_ + QStringLiteral(": ") + intentFile.errorString());
+    }
+    const QByteArray bytes = intentFile.read(OverwriteIntent::sizeFor(recordSize_));
+    if (intentFile.error() != QFileDevice::NoError)
+        failReadWrite(intentPath_ + QStringLiteral(": ") + intentFile.errorString());
+    return OverwriteIntent::fromBytes(bytes, recordSize_);
+}
+
 qint64 RawRecordFile::readRecords(qint64 index, qint64 maxRecords, char* into) {
     const qint64 got = file_.readAt(index * recordSize_, into, maxRecords * recordSize_);
     const qint64 records = got / recordSize_;
+    showPendingOverwrite(index, into, records);
     seenCount_ = std::max(seenCount_, index + records);
     return records;
 }
@@ -146,6 +213,7 @@ void RawRecordFile::fillReadBuffer(qint64 index) {
     QByteArray block(recordsPerBlock * recordSize_, Qt::Uninitialized);
     const qint64 got = file_.readAt(index * recordSize_, block.data(), block.size());
     block.truncate(got - got % recordSize_);
+    showPendingOverwrite(index, block.data(), block.size() / recordSize_);
     readBuffer_ = std::move(block);
     bufferStart_ = index;
     seenCount_ = std::max(seenCount_, index + readBuffer_.size() / recordSize_);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "storage/NativeFile.h"
+#include "storage/OverwriteIntent.h"
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+#include <optional>
 
 // A file of fixed-size records without header, addressed by 0-based indices
 // (the screens speak of 1-based positions: position = index + 1).
@@ -21,7 +24,10 @@ public:
     // Opens for reading and writing; a missing file is created empty, an existing file
     // that cannot be opened for writing is reported (StorageError::CannotOpen), never replaced.
     // An overwrite left half-done by a copy of the program that died is completed first
-    // (under the write lock, so StorageError::LockTimeout is possible then).
+    // (under the write lock, so StorageError::LockTimeout is possible then). Where this copy
+    // cannot complete it (a folder or file it may not write), the file is opened for reading
+    // only: reads show the record as the completed overwrite will leave it, writes raise
+    // StorageError::ReadOnly, and StorageNotice::ArchiveReadOnly is raised.
     void openOrCreate(const QString& path);
     void close();
 
@@ -41,6 +47,14 @@ public:
     void writeBytes(const QByteArray& record);
     qint64 appendBytes(const QByteArray& record); // returns the new record's 1-based position
 
+    // An editor's save: the record written over its 1-based position, or appended when the
+    // position is 0. mayStore, when given, runs first with the file open and its write lock
+    // held; false stops the save with nothing written, so what it checked cannot change
+    // before the write. The stored position, or nothing when stopped; StorageError on failure.
+    using StoreCheck = std::function<bool(RawRecordFile& file)>;
+    static std::optional<qint64> store(const QString& path, const QByteArray& record,
+                                       qint64 position, const StoreCheck& mayStore = {});
+
     int recordSize() const { return recordSize_; }
 
 private:
@@ -49,10 +63,16 @@ private:
     void checkSize(const QByteArray& record) const;
     void writeInPlace(qint64 index, const QByteArray& record);
     void completePendingOverwrite();
+    std::optional<OverwriteIntent> readIntent() const;
+    void openForReadingOnly(const QString& path);
+    void refuseIfReadOnly() const;
+    void showPendingOverwrite(qint64 firstIndex, char* records, qint64 count) const;
 
     int recordSize_;
     NativeFile file_;
     QString intentPath_;
+    bool readOnly_ = false;
+    std::optional<OverwriteIntent> pendingOverwrite_; // kept for reading in a read-only copy
     mutable qint64 seenCount_ = 0; // records seen to exist; records are never removed
     qint64 position_ = 0;
     QByteArray readBuffer_; // whole records read ahead, starting at bufferStart_

@@ -13,6 +13,7 @@ public:
         LockTimeout, // another copy of the program kept the file busy too long
         ReadWrite,   // a read, write or flush failed half-way
         BadData,     // the file holds something that cannot be decoded
+        ReadOnly,    // opened for reading only: an interrupted overwrite cannot be completed here
     };
 
     StorageError(Kind kind, const QString& detail)

@@ -3,6 +3,7 @@
 #include "rules/PriceList.h"
 #include "rules/ReceiptSettings.h"
 #include "shell/ScreenFlow.h"
+#include "storage/NativeFile.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
 #include "storage/TextCodec.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <cerrno>
 
 namespace {
 
@@ -165,6 +167,79 @@ private Q_SLOTS:
         QCOMPARE(fileSize(), 3 * ReceiptRecord::Size);
         QCOMPARE(storedReceipt(3).DaSaldare, QStringLiteral("Sì"));
         QCOMPARE(storedReceipt(2), receipt(2));
+    }
+
+    // Another copy of the program on the shared folder may have stored the number meanwhile.
+    void usedNumberOffersTheFirstFreeOne_data() {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QString>("storedNumber"); // empty: nothing stored
+
+        QTest::newRow("take the free number") << QList<bool>{true} << QStringLiteral("4");
+        QTest::newRow("keep the typed number") << QList<bool>{false, true} << QStringLiteral("2");
+        QTest::newRow("cancel the save") << QList<bool>{false, false} << QString();
+    }
+    void usedNumberOffersTheFirstFreeOne() {
+        QFETCH(QList<bool>, answers);
+        QFETCH(QString, storedNumber);
+        writeReceipts({receipt(1), receipt(2), receipt(3)});
+        openEditor();
+        fillMandatory();
+        editor->txtNumRic->setText(QStringLiteral("2"));
+        t.questionAnswers = answers;
+
+        click(editor->cmdSalva);
+
+        QCOMPARE(t.messages[0].kind, MessageKind::Question);
+        QCOMPARE(t.messages[0].text,
+                 QStringLiteral("Il numero 2 è già stato usato da un'altra ricevuta dello stesso "
+                                "anno.\n\r\n\rUsare il primo numero libero, 4?"));
+        if (answers.size() > 1)
+            QCOMPARE(t.messages[1].text,
+                     QStringLiteral("Salvare comunque la ricevuta con il numero 2, già usato da "
+                                    "un'altra ricevuta dello stesso anno?\n\r\n\rRispondendo No "
+                                    "la ricevuta non viene salvata."));
+        if (storedNumber.isEmpty()) {
+            QCOMPARE(t.messages.size(), 2);
+            QCOMPARE(fileSize(), 3 * ReceiptRecord::Size);
+            QCOMPARE(editor->position(), QString());
+            QCOMPARE(QApplication::focusWidget(), editor->txtNumRic);
+            return;
+        }
+        QCOMPARE(t.messages.size(), answers.size() + 1);
+        QCOMPARE(lastMessage(), QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        QCOMPARE(fileSize(), 4 * ReceiptRecord::Size);
+        QCOMPARE(storedReceipt(4).NumRic, storedNumber);
+        QCOMPARE(editor->txtNumRic->text(), storedNumber);
+
+        // Its own stored number is no new clash, also when the user kept a used one.
+        t.messages.clear();
+        click(editor->cmdSalva);
+        QCOMPARE(t.messages.size(), 1);
+        QCOMPARE(lastMessage(), QStringLiteral("Le modifiche apportate alla scheda corrente sono "
+                                               "state salvate in archivio."));
+    }
+
+    void folderWithoutLocksIsToldOnce() {
+        NativeFile::refuseLocksForTests(ENOLCK);
+        openEditor();
+        fillMandatory();
+
+        click(editor->cmdSalva);
+        click(editor->cmdSalva);
+
+        QCOMPARE(t.messages.size(), 3);
+        QCOMPARE(t.messages[0].kind, MessageKind::Warning);
+        QCOMPARE(t.messages[0].text,
+                 QStringLiteral("Attenzione: il file system della cartella del programma non "
+                                "consente di bloccare gli archivi durante il salvataggio (succede "
+                                "su alcune cartelle condivise in rete).\n\r\n\rLe schede vengono "
+                                "salvate ugualmente, ma il programma non deve essere usato da due "
+                                "computer contemporaneamente su questa cartella."));
+        QCOMPARE(t.messages[1].text,
+                 QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        QCOMPARE(t.messages[2].text, QStringLiteral("Le modifiche apportate alla scheda corrente "
+                                                    "sono state salvate in archivio."));
+        QCOMPARE(fileSize(), ReceiptRecord::Size);
     }
 
     void mandatoryFieldsInOrder_data() {

@@ -1,3 +1,4 @@
+#include "rules/ReceiptNumbers.h"
 #include "rules/ReceiptSettings.h"
 #include "storage/ProgramFolder.h"
 #include "storage/StorageError.h"
@@ -89,6 +90,59 @@ private Q_SLOTS:
         QCOMPARE(proposedReceiptNumber(QStringLiteral("9223372036854775807"), 1), std::nullopt);
         QCOMPARE(proposedReceiptNumber(QStringLiteral("9223372036854775806"), 1),
                  std::optional<QString>(QStringLiteral("9223372036854775807")));
+    }
+
+    void sameReceiptNumber_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("equal numbers") << QStringLiteral("12") << QStringLiteral("12") << true;
+        QTest::newRow("leading zeros") << QStringLiteral("012") << QStringLiteral("12") << true;
+        QTest::newRow("blanks around") << QStringLiteral(" 12 ") << QStringLiteral("12") << true;
+        QTest::newRow("other number") << QStringLiteral("12") << QStringLiteral("13") << false;
+        QTest::newRow("equal texts") << QStringLiteral("12/A") << QStringLiteral("12/A") << true;
+        QTest::newRow("text and number") << QStringLiteral("12/A") << QStringLiteral("12") << false;
+        QTest::newRow("letters differ in case")
+            << QStringLiteral("12a") << QStringLiteral("12A") << false;
+    }
+    void sameReceiptNumber() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QCOMPARE(::sameReceiptNumber(a, b), same);
+        QCOMPARE(::sameReceiptNumber(b, a), same);
+    }
+
+    void firstFreeNumber_data() {
+        QTest::addColumn<QStringList>("used");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("firstFree");
+        QTest::newRow("after the largest used")
+            << QStringList{QStringLiteral("1"), QStringLiteral("14"), QStringLiteral("12")}
+            << QStringLiteral("4") << QStringLiteral("15");
+        QTest::newRow("the proposed number when it is higher")
+            << QStringList{QStringLiteral("1"), QStringLiteral("2")} << QStringLiteral("102")
+            << QStringLiteral("102");
+        QTest::newRow("texts are no numbers")
+            << QStringList{QStringLiteral("7"), QStringLiteral("99/B"), QStringLiteral("A100")}
+            << QStringLiteral("3") << QStringLiteral("8");
+        QTest::newRow("leading zeros")
+            << QStringList{QStringLiteral("0041")} << QStringLiteral("2") << QStringLiteral("42");
+        QTest::newRow("no proposal")
+            << QStringList{QStringLiteral("5")} << QString() << QStringLiteral("6");
+    }
+    void firstFreeNumber() {
+        QFETCH(QStringList, used);
+        QFETCH(QString, proposed);
+        QFETCH(QString, firstFree);
+        const auto proposal = proposed.isEmpty() ? std::nullopt : std::optional<QString>(proposed);
+        QCOMPARE(firstFreeReceiptNumber(used, proposal), std::optional<QString>(firstFree));
+    }
+
+    void noFreeNumberAfterTheLargestWholeNumber() {
+        QCOMPARE(
+            firstFreeReceiptNumber({QStringLiteral("9223372036854775807")}, QStringLiteral("1")),
+            std::nullopt);
     }
 
     void startValueWhenItsBoxIsLeft_data() {

@@ -34,6 +34,8 @@ QString errorName(StorageError::Kind kind) {
         return QStringLiteral("ReadWrite");
     case StorageError::Kind::BadData:
         return QStringLiteral("BadData");
+    case StorageError::Kind::ReadOnly:
+        return QStringLiteral("ReadOnly");
     }
     return QStringLiteral("kind %1").arg(int(kind));
 }

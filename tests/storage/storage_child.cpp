@@ -1,11 +1,15 @@
-// The storage tests' second process: another copy of the program appending receipts, a user
-// without rights on the files, or a writer killed in the middle of an overwrite.
+// The storage tests' second process: another copy of the program appending or saving numbered
+// receipts, a user without rights on the files, or a writer killed in the middle of an
+// overwrite.
 // Usage: storage_child <mode> <arguments...>; the exit codes are in StorageChild.h.
 #include "StorageChild.h"
 
+#include "rules/ReceiptNumbers.h"
+#include "rules/ReceiptSettings.h"
 #include "storage/IniFile.h"
 #include "storage/ReceiptRecord.h"
 #include "storage/RecordFile.h"
+#include "storage/StorageNotices.h"
 
 #include <QString>
 #include <QStringList>
@@ -53,6 +57,50 @@ void appendReceipts(const QString& path, const QString& tag, int count) {
     }
 }
 
+// As the receipt editor saves: each receipt takes the number New proposes, checked under the
+// file's lock; a number another copy used meanwhile gives way to the first free one.
+void saveNumberedReceipts(const QString& path, const QString& tag, int count) {
+    while (std::getchar() != EOF) {
+    }
+    for (int i = 0; i < count; ++i) {
+        ReceiptRecord receipt;
+        receipt.Descrizione.fill(QStringLiteral("%1-%2").arg(tag).arg(i));
+        RawRecordFile counter(ReceiptRecord::Size);
+        counter.openOrCreate(path);
+        std::optional<QString> number = proposedReceiptNumber(QString(), counter.count());
+        counter.close();
+        std::optional<UsedReceiptNumber> used;
+        do {
+            receipt.NumRic = number.value();
+            used.reset();
+            RawRecordFile::store(path, receipt.toBytes(), 0, [&](RawRecordFile& file) {
+                used = receiptNumberInUse(file, receipt.NumRic, 0, QString());
+                return !used;
+            });
+            if (used)
+                number = used->firstFree;
+        } while (used);
+    }
+}
+
+// Reads every record twice, one by one and in one block, as a hexadecimal line each; then
+// tells how many notices two openings raised, and tries to append.
+void readThenAppend(const QString& path, int recordSize) {
+    RawRecordFile file(recordSize);
+    file.openOrCreate(path);
+    const qint64 records = file.count();
+    while (!file.atEnd())
+        std::printf("%s\n", file.readBytes().toHex().constData());
+    QByteArray block(records * recordSize, '\0');
+    file.readRecords(0, records, block.data());
+    for (qint64 index = 0; index < records; ++index)
+        std::printf("%s\n", block.mid(index * recordSize, recordSize).toHex().constData());
+    file.openOrCreate(path);
+    std::printf("notices %d\n", int(takeStorageNotices().size()));
+    std::fflush(stdout);
+    file.appendBytes(QByteArray(recordSize, 'X'));
+}
+
 // Overwrites every record of the file, round after round, until killed; every byte of a
 // record holds its round's version. A round cut short by an earlier kill is finished first,
 // so the file always holds two versions at most: the newest and the one before it.
@@ -89,8 +137,18 @@ int run(const QStringList& arguments) {
         appendReceipts(path, arguments.at(2), arguments.at(3).toInt());
         return StorageChild::finished;
     }
+    if (mode == QStringLiteral("save-numbered-receipts") && arguments.size() == 4) {
+        saveNumberedReceipts(path, arguments.at(2), arguments.at(3).toInt());
+        return StorageChild::finished;
+    }
     if (mode == QStringLiteral("overwrite-loop") && arguments.size() == 3)
         overwriteLoop(path, arguments.at(2).toInt());
+    if (mode == QStringLiteral("read-then-append") && arguments.size() == 3) {
+        if (!dropPrivileges())
+            return StorageChild::couldNotDropPrivileges;
+        readThenAppend(path, arguments.at(2).toInt());
+        return StorageChild::finished;
+    }
 
     const auto asNobody = [](void (*step)(const QString&), const QString& path) {
         if (!dropPrivileges())

@@ -8,6 +8,7 @@
 #include "storage/RecordFile.h"
 #include "storage/RecordScan.h"
 #include "storage/StorageError.h"
+#include "storage/StorageNotices.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QThread>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -59,6 +61,25 @@ QString firstTornRecord(const QString& name, int size) {
                 .arg(int(newest));
     }
     return {};
+}
+
+// Copies of storage_child in the given mode on one file, each tagged with its number; every
+// copy starts at once and must finish.
+void runCopiesAtOnce(const QString& mode, const QString& name, int copies, int receiptsEach) {
+    std::vector<std::unique_ptr<QProcess>> children;
+    for (int copy = 0; copy < copies; ++copy) {
+        children.push_back(std::make_unique<QProcess>());
+        startStorageChild(*children.back(),
+                          {mode, name, QString::number(copy), QString::number(receiptsEach)});
+        QVERIFY(children.back()->waitForStarted());
+    }
+    for (const auto& child : children)
+        child->closeWriteChannel(); // every copy starts now
+    for (const auto& child : children) {
+        QVERIFY(child->waitForFinished(60000));
+        QCOMPARE(child->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child->exitCode(), StorageChild::finished);
+    }
 }
 
 } // namespace
@@ -363,20 +384,9 @@ void TestStorage::concurrentAppendsKeepEveryRecord() {
     const int receiptsEach = 500;
     const QString name = path(QStringLiteral("2024.ric"));
 
-    std::vector<std::unique_ptr<QProcess>> children;
-    for (int copy = 0; copy < copies; ++copy) {
-        children.push_back(std::make_unique<QProcess>());
-        startStorageChild(*children.back(), {QStringLiteral("append-receipts"), name,
-                                             QString::number(copy), QString::number(receiptsEach)});
-        QVERIFY(children.back()->waitForStarted());
-    }
-    for (const auto& child : children)
-        child->closeWriteChannel(); // every copy starts now
-    for (const auto& child : children) {
-        QVERIFY(child->waitForFinished(60000));
-        QCOMPARE(child->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child->exitCode(), StorageChild::finished);
-    }
+    runCopiesAtOnce(QStringLiteral("append-receipts"), name, copies, receiptsEach);
+    if (QTest::currentTestFailed())
+        return;
 
     QCOMPARE(QFileInfo(name).size(), qint64(copies) * receiptsEach * recordSize);
     RecordFile<ReceiptRecord> file;
@@ -393,6 +403,104 @@ void TestStorage::concurrentAppendsKeepEveryRecord() {
         for (int i = 0; i < receiptsEach; ++i)
             QVERIFY(tags.contains(QStringLiteral("%1-%2").arg(copy).arg(i)));
     }
+}
+
+// Two copies that start at once both propose the same next number; the check under the file's
+// lock makes the later one take the first free number instead.
+void TestStorage::concurrentSavesNeverShareANumber() {
+    const int copies = 2;
+    const int receiptsEach = 40;
+    const QString name = path(QStringLiteral("2024.ric"));
+
+    runCopiesAtOnce(QStringLiteral("save-numbered-receipts"), name, copies, receiptsEach);
+    if (QTest::currentTestFailed())
+        return;
+
+    RecordFile<ReceiptRecord> file;
+    file.openOrCreate(name);
+    QCOMPARE(file.count(), qint64(copies) * receiptsEach);
+    QSet<QString> numbers;
+    while (!file.atEnd())
+        numbers.insert(file.read().NumRic);
+    for (int number = 1; number <= copies * receiptsEach; ++number)
+        QVERIFY2(numbers.contains(QString::number(number)), qPrintable(QString::number(number)));
+}
+
+void TestStorage::fileSystemWithoutLocksStillSaves_data() {
+    QTest::addColumn<int>("lockError");
+
+    QTest::newRow("ENOLCK") << ENOLCK;
+    QTest::newRow("EINVAL") << EINVAL;
+    QTest::newRow("ENOTSUP") << ENOTSUP;
+}
+
+// Such a folder cannot keep two copies apart, but one copy must still be able to save; the
+// user is told once.
+void TestStorage::fileSystemWithoutLocksStillSaves() {
+    QFETCH(int, lockError);
+    resetStorageNoticesForTests();
+    const QString name = path(QStringLiteral("2024.ric"));
+    writeWholeFile(name, stampedRecords(2));
+    NativeFile::refuseLocksForTests(lockError);
+    RawRecordFile file(recordSize);
+    file.openOrCreate(name);
+
+    const QString error = raisedError([&] {
+        file.appendBytes(stampedRecord(recordSize, 2));
+        file.seek(0);
+        file.writeBytes(stampedRecord(recordSize, 0));
+    });
+    NativeFile::refuseLocksForTests(0);
+
+    QCOMPARE(error, QString());
+    QCOMPARE(readWholeFile(name), stampedRecords(3));
+    QVERIFY(takeStorageNotices() == std::vector<StorageNotice>{StorageNotice::LockRefused});
+}
+
+void TestStorage::leftoverIntentThatCannotBeRemoved_data() {
+    QTest::addColumn<bool>("archiveWritable");
+
+    QTest::newRow("read-only folder") << true;
+    QTest::newRow("read-only folder and archive") << false;
+}
+
+// A copy without rights on the folder cannot complete an interrupted overwrite; it still reads
+// the archive, with the record the overwrite was writing instead of the torn one, and cannot
+// write.
+void TestStorage::leftoverIntentThatCannotBeRemoved() {
+    QFETCH(bool, archiveWritable);
+    const QString name = path(QStringLiteral("Soci.pro"));
+    const QByteArray intended(recordSize, 'N');
+    QByteArray torn = stampedRecords(3);
+    torn.replace(recordSize, recordSize / 2, intended.left(recordSize / 2));
+    writeWholeFile(name, torn);
+    writeWholeFile(OverwriteIntent::pathFor(name), OverwriteIntent{1, intended}.toBytes());
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QFile::setPermissions(name, archiveWritable ? readOnly | QFile::WriteOwner | QFile::WriteGroup |
+                                                      QFile::WriteOther
+                                                : readOnly);
+    QFile::setPermissions(dir_->path(),
+                          readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+
+    QProcess child;
+    startStorageChild(child,
+                      {QStringLiteral("read-then-append"), name, QString::number(recordSize)});
+    QVERIFY(child.waitForFinished(60000));
+    if (child.exitCode() == StorageChild::couldNotDropPrivileges)
+        QSKIP("running as root and the nobody user is not available");
+
+    QCOMPARE(child.exitCode(), StorageChild::exitCodeFor(Kind::ReadOnly));
+    QByteArrayList expected;
+    const QByteArray whole = stampedRecord(recordSize, 0) + intended + stampedRecord(recordSize, 2);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int index = 0; index < 3; ++index)
+            expected.append(whole.mid(index * recordSize, recordSize).toHex());
+    }
+    expected.append("notices 1");
+    expected.append("");
+    QCOMPARE(child.readAllStandardOutput().split('\n'), expected);
+    QVERIFY(QFile::exists(OverwriteIntent::pathFor(name)));
+    QCOMPARE(QFileInfo(name).size(), qint64(3) * recordSize);
 }
 
 void TestStorage::killedOverwritesLeaveWholeRecords() {

@@ -50,6 +50,11 @@ private Q_SLOTS:
     void lockReleasedWhileWaitingLetsWriteThrough();
     void failedWriteReleasesLock();
     void concurrentAppendsKeepEveryRecord();
+    void concurrentSavesNeverShareANumber();
+    void fileSystemWithoutLocksStillSaves_data();
+    void fileSystemWithoutLocksStillSaves();
+    void leftoverIntentThatCannotBeRemoved_data();
+    void leftoverIntentThatCannotBeRemoved();
     void killedOverwritesLeaveWholeRecords();
 
     // settings files (tst_inifile.cpp)

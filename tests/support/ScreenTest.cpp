@@ -1,8 +1,8 @@
 #include "tests/support/ScreenTest.h"
 
 #include "storage/ProgramFolder.h"
-#include "ui/Shell.h"
 #include "tests/support/TestSeams.h"
+#include "ui/Shell.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,8 +15,11 @@ void ScreenTest::setUpSeams() {
     messages.clear();
     shellTargets.clear();
     questionAnswer = true;
+    questionAnswers.clear();
     setMessageHandlerForTests([this](MessageKind kind, const QString& text) {
         messages.append({kind, text});
+        if (kind == MessageKind::Question && !questionAnswers.isEmpty())
+            return questionAnswers.takeFirst();
         return questionAnswer;
     });
     setShellHandlerForTests([this](const QString& target) { shellTargets.append(target); });

@@ -38,6 +38,7 @@ public:
     QList<Message> messages;
     QStringList shellTargets;
     bool questionAnswer = true;
+    QList<bool> questionAnswers; // answers to the next questions in turn, then questionAnswer
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;

@@ -1,5 +1,7 @@
 #include "tests/support/TestSeams.h"
 
+#include "storage/NativeFile.h"
+#include "storage/StorageNotices.h"
 #include "ui/Camera.h"
 #include "ui/Clock.h"
 #include "ui/DialogRunner.h"
@@ -16,4 +18,6 @@ void resetSeamsForTests() {
     setPrintCaptureForTests(std::nullopt);
     setClockForTests(QDateTime());
     setCameraFactoryForTests({});
+    NativeFile::refuseLocksForTests(0);
+    resetStorageNoticesForTests();
 }
