@@ -8,6 +8,7 @@
 #include "members/TfrmCodFisc.h"
 #include "members/TfrmExpAnagrafica.h"
 #include "members/TfrmIban.h"
+#include "members/TfrmLibroSoci.h"
 #include "members/TfrmPartitaIva.h"
 #include "members/TfrmScadute.h"
 #include "members/TfrmSospesi.h"
@@ -299,6 +300,9 @@ void TfrmAnagrafica::buildActions(QWidget* panel) {
         addCommand(panel, QStringLiteral("btnGuida"), QStringLiteral("Guida"), at(0, 3), nullptr);
     connect(btnGuida, &QPushButton::clicked, this,
             [this] { showHelp(this, membersHelpTitle(), membersHelpText()); });
+    btnLibroSoci = addCommand(panel, QStringLiteral("btnLibroSoci"), QStringLiteral("Libro soci"),
+                              at(1, 3), nullptr);
+    connect(btnLibroSoci, &QPushButton::clicked, this, [this] { run_dialog<TfrmLibroSoci>(this); });
     btnEsci =
         addCommand(panel, QStringLiteral("btnEsci"), QStringLiteral("Esci"), at(2, 3), nullptr);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
@@ -329,6 +333,7 @@ void TfrmAnagrafica::addHints() {
         {btnAnteprima, u"Visualizza l'anteprima di stampa."},
         {btnStampa, u"Stampa la scheda corrente."},
         {btnEsporta, u"Esporta l'archivio in un foglio di Microsoft Excel."},
+        {btnLibroSoci, u"Stampa o esporta il libro soci a una data."},
         {btnAllegati, u"Allega file alla scheda corrente."},
         {btnCodFisc, u"Controlla il codice fiscale."},
         {btnPartitaIva, u"Controlla il numero di partita IVA."},

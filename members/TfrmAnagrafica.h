@@ -35,7 +35,7 @@ public:
     PhotoBox* imgFoto;
     QPushButton *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo;
     QPushButton *btnNuovo, *btnDuplica, *btnSalva, *btnTrova, *btnScadenze, *btnScaduti,
-        *btnAnteprima, *btnStampa, *btnEsporta, *btnAllegati, *btnGuida, *btnEsci;
+        *btnAnteprima, *btnStampa, *btnEsporta, *btnAllegati, *btnGuida, *btnEsci, *btnLibroSoci;
     QPushButton *btnCodFisc, *btnPartitaIva, *btnIban, *btnEmail, *delDataSca;
     QPushButton *btnCaricaFoto, *btnAcquisisciFoto, *btnSalvaFoto, *btnCancFoto, *btnZoomFoto;
     QPushButton* btnFocus;

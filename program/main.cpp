@@ -1,4 +1,5 @@
 #include "program/ProgramScreens.h"
+#include "shell/TfrmRipristino.h"
 #include "storage/ProgramFolder.h"
 #include "ui/Application.h"
 #include "ui/Translations.h"
@@ -13,7 +14,11 @@ int main(int argc, char** argv) {
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icona.svg")));
     // The program ends only through its own ways out: the login's "Esci" and the main menu.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    ProgramScreens screens;
+    // Every way out of the program leaves a backup copy of its files behind.
+    ProgramScreens screens([] {
+        backUpAtEnd(nullptr);
+        QCoreApplication::quit();
+    });
     screens.start();
     return QApplication::exec();
 }

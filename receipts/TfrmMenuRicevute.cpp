@@ -1,6 +1,7 @@
 #include "receipts/TfrmMenuRicevute.h"
 
 #include "receipts/ReceiptsHelpText.h"
+#include "receipts/TfrmControlloNumeri.h"
 #include "receipts/TfrmListaPresc.h"
 #include "receipts/TfrmLogo.h"
 #include "receipts/TfrmRicevute.h"
@@ -90,6 +91,10 @@ void TfrmMenuRicevute::buildYearPanel() {
                    QRect(350, 280, 220, 64), Fonts::font(Fonts::Family::verdana(), 10, false),
                    Qt::AlignLeft | Qt::AlignTop);
     instruction->setWordWrap(true);
+
+    numbering = new NumberingNotice(panel, QRect(24, 344, 552, 50),
+                                    [this](qint64 position) { openReceipt(position); });
+    connect(txtAnnoPreventivi, &QLineEdit::textChanged, numbering, &NumberingNotice::showYear);
 }
 
 void TfrmMenuRicevute::buildTools() {
@@ -130,7 +135,10 @@ void TfrmMenuRicevute::closeTowards(const QString& marker) {
 }
 
 void TfrmMenuRicevute::onShow() {
-    txtAnnoPreventivi->setText(today().toString(QStringLiteral("yyyy")));
+    const QString year = today().toString(QStringLiteral("yyyy"));
+    if (txtAnnoPreventivi->text() == year)
+        numbering->showYear(year); // the receipts may have changed since
+    txtAnnoPreventivi->setText(year);
     returnTo_ = toMainMenu;
     focusBox(txtAnnoPreventivi);
 }
@@ -157,4 +165,11 @@ void TfrmMenuRicevute::openYear() {
     }
     flow().screen<TfrmRicevute>(Screen::Ricevute).setYear(year);
     closeTowards(toReceiptEditor);
+}
+
+void TfrmMenuRicevute::openReceipt(qint64 position) {
+    TfrmRicevute& editor = flow().screen<TfrmRicevute>(Screen::Ricevute);
+    editor.setYear(txtAnnoPreventivi->text());
+    closeTowards(toReceiptEditor);
+    editor.showStoredReceipt(position);
 }

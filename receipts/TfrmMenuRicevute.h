@@ -2,6 +2,7 @@
 
 #include "shell/ScreenKinds.h"
 
+class NumberingNotice;
 class Picture;
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,7 @@ public:
     Picture* imgEmail;
     Picture* imgGuida;
     Picture* imgEsci;
+    NumberingNotice* numbering; // the numbering of the chosen year
 
 protected:
     void onShow() override;
@@ -38,6 +40,7 @@ private:
     void buildTools();
     void buildDock();
     void openYear();
+    void openReceipt(qint64 position);
 
     QString returnTo_;
 };

@@ -3,6 +3,8 @@
 #include "shell/Controls.h"
 #include "shell/Maker.h"
 #include "shell/TextLink.h"
+#include "shell/TfrmRipristino.h"
+#include "ui/DialogRunner.h"
 #include "ui/Picture.h"
 #include "ui/Shell.h"
 
@@ -26,6 +28,10 @@ TfrmInfo::TfrmInfo(QWidget* opener)
     btnChiudi = addButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                           QRect(260, 280, 120, 34));
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+    btnCopie = addButton(this, QStringLiteral("btnCopie"), QStringLiteral("Copie di sicurezza"),
+                         QRect(20, 280, 200, 34));
+    btnCopie->setToolTip(QStringLiteral("Ripristina una copia di sicurezza"));
+    connect(btnCopie, &QPushButton::clicked, this, [this] { run_dialog<TfrmRipristino>(this); });
 }
 
 QString makerEmailTarget() {

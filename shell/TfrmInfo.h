@@ -13,6 +13,7 @@ public:
 
     QLabel* lnkWeb;
     QPushButton* btnChiudi;
+    QPushButton* btnCopie; // the backup copies
 };
 
 // The shell target that opens a new e-mail to the maker with subject and first line.

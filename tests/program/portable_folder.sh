@@ -106,8 +106,17 @@ for _ in $(seq 300); do
     sleep 0.1
 done
 [[ -n "$window" ]] || fail "no login window on the X server: $(cat "$WORK/xcb.log")"
-xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "the login window is not shown"
-xprop -id "$window" _NET_WM_ICON | grep -q '= ' || fail "the login window has no icon"
+# The window is mapped and given its icon a moment after it is created.
+shown=no
+for _ in $(seq 100); do
+    if xwininfo -id "$window" | grep -q 'Map State: IsViewable' &&
+        xprop -id "$window" _NET_WM_ICON | grep -q '= '; then
+        shown=yes
+        break
+    fi
+    sleep 0.1
+done
+[[ "$shown" == yes ]] || fail "the login window is not shown with the program's icon"
 check_loaded "$program" libqxcb.so
 stop "$program"
 stop "$server"
