@@ -23,6 +23,7 @@ public:
 
 private:
     template <class ScreenClass> void create(Screen id);
+    void connectExpiryList();
 
     ScreenFlow flow_;
     std::vector<std::unique_ptr<PersistentScreen>> screens_;

@@ -251,6 +251,13 @@ void TfrmRicevute::buildItems(QWidget* panel) {
     chkDaSaldare->setFont(Fonts::caption());
     chkDaSaldare->setGeometry(rightX, totalY + 4, 160, 28);
     connect(btnTotale, &QPushButton::clicked, this, &TfrmRicevute::computeTotal);
+    lblBollo = addLabel(panel, QStringLiteral("lblBollo"),
+                        QStringLiteral("Importo superiore a 77,47 €: applicare una marca da bollo "
+                                       "da 2 € se l'importo non è esente."),
+                        QRect(rightX, 542, amountX + amountWidth - rightX, 44));
+    lblBollo->setWordWrap(true);
+    lblBollo->setStyleSheet(QStringLiteral("color: maroon;"));
+    lblBollo->hide();
 }
 
 void TfrmRicevute::buildPriceList(QWidget* panel) {
@@ -356,8 +363,14 @@ void TfrmRicevute::setPosition(const QString& position) {
     lblPosizione->setText(position);
 }
 
+// The total never changes without the stamp reminder beside it following.
+void TfrmRicevute::showTotal(const QString& total) {
+    txtTotale->setText(total);
+    lblBollo->setVisible(needsRevenueStamp(total));
+}
+
 void TfrmRicevute::resetTotal() {
-    txtTotale->setText(notComputed);
+    showTotal(notComputed);
 }
 
 QStringList TfrmRicevute::amounts() const {
@@ -368,7 +381,7 @@ QStringList TfrmRicevute::amounts() const {
 }
 
 void TfrmRicevute::computeTotal() {
-    txtTotale->setText(receiptTotal(amounts()));
+    showTotal(receiptTotal(amounts()));
 }
 
 // What the show step cannot read (settings, price list) is simply left as it was.
@@ -532,7 +545,7 @@ void TfrmRicevute::showReceipt(const ReceiptRecord& receipt, qint64 position) {
         txtDescrizione[row]->setText(receipt.Descrizione[row]);
         txtImporto[row]->setText(receipt.Importo[row]);
     }
-    txtTotale->setText(receipt.Totale);
+    showTotal(receipt.Totale);
     if (const auto unsettled = unsettledFromFlag(receipt.DaSaldare))
         chkDaSaldare->setChecked(*unsettled);
     setPosition(QString::number(position));

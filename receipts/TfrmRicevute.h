@@ -36,7 +36,7 @@ public:
     QLineEdit *txtNumRic, *txtData;
     std::array<QLineEdit*, ReceiptRecord::HeaderLines> txtLavRigo, txtCliRigo;
     std::array<QLineEdit*, ReceiptRecord::ItemRows> txtDescrizione, txtImporto;
-    QLabel *txtTotale, *lblPosizione;
+    QLabel *txtTotale, *lblPosizione, *lblBollo;
     QCheckBox* chkDaSaldare;
     PriceListBox* lstRecords;
     QPushButton *cmdNuovo, *cmdDuplica, *cmdSalva, *cmdTrova, *cmdAnteprima, *cmdStampa, *cmdPrimo,
@@ -70,6 +70,7 @@ private:
     void showReceipt(const ReceiptRecord& receipt, qint64 position);
     ReceiptRecord receiptOnScreen() const;
     QStringList amounts() const;
+    void showTotal(const QString& total);
     void resetTotal();
     void setPosition(const QString& position);
     std::optional<qint64> receiptCount(); // nothing when the file cannot be opened

@@ -110,3 +110,9 @@ QString normalizedPrice(const QString& typed) {
         return QStringLiteral("0,00");
     return withTwoDecimals(writeNumber(roundTo(*value, 4)));
 }
+
+bool needsRevenueStamp(const QString& total) {
+    constexpr qint64 stampThresholdCents = 7747;
+    const std::optional<double> value = readNumber(total);
+    return value && qRound64(roundTo(*value, 2) * 100) > stampThresholdCents;
+}

@@ -37,3 +37,7 @@ QString receiptTotal(const QStringList& amounts);
 // not a number, else the number rounded to four decimals, padded to at least two (5 -> 5,00,
 // 1,23456 -> 1,2346, 0,999 stays).
 QString normalizedPrice(const QString& typed);
+
+// Whether a receipt of this total calls for a revenue stamp: above 77,47 € (amounts exempt by
+// law aside, which only the user knows). False for a total that is not a number.
+bool needsRevenueStamp(const QString& total);

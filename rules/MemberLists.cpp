@@ -99,6 +99,46 @@ ListScan expiryListOfFile(const QString& path, ExpiryList list, const QDate& tod
     return scan;
 }
 
+ExpiryCounts countExpiries(const QString& path, const QDate& today) {
+    ExpiryCounts counts;
+    ListScan scan;
+    const qint64 todayNumber = today.toJulianDay();
+    scanList(scan, path, MemberRecord::Size, {}, [&](QByteArrayView record, qint64) {
+        const std::optional<CalendarDate> expires =
+            calendarDate(storedBytes(record, MemberFields::DataSca));
+        const QByteArrayView notice = storedBytes(record, MemberFields::Preavviso);
+        const std::optional<bool> expired =
+            inExpiryList(ExpiryList::Expired, expires, notice, todayNumber);
+        const std::optional<bool> needsAttention =
+            inExpiryList(ExpiryList::ExpiringOrExpired, expires, notice, todayNumber);
+        if (expired && *expired)
+            ++counts.expired;
+        else if (needsAttention && *needsAttention)
+            ++counts.expiring;
+    });
+    return counts;
+}
+
+QString expiryCountsText(const ExpiryCounts& counts) {
+    QStringList parts;
+    if (counts.expiring > 0)
+        parts.append(counts.expiring == 1
+                         ? QStringLiteral("1 abbonamento in scadenza")
+                         : QStringLiteral("%1 abbonamenti in scadenza").arg(counts.expiring));
+    if (counts.expired > 0) {
+        // Alone, the expired half names what it counts.
+        const bool alone = parts.isEmpty();
+        if (counts.expired == 1)
+            parts.append(alone ? QStringLiteral("1 abbonamento scaduto")
+                               : QStringLiteral("1 scaduto"));
+        else
+            parts.append(
+                (alone ? QStringLiteral("%1 abbonamenti scaduti") : QStringLiteral("%1 scaduti"))
+                    .arg(counts.expired));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 std::array<QString, ReceiptRecord::HeaderLines> payerLinesOf(const MemberRecord& member) {
     const QChar blank = QLatin1Char(' ');
     return {trimBlanks(member.Dipendente), trimBlanks(member.Indirizzo),

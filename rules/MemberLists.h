@@ -52,6 +52,21 @@ std::optional<bool> isInExpiryList(ExpiryList list, QStringView expiry, QStringV
 ListScan expiryListOfFile(const QString& path, ExpiryList list, const QDate& today,
                           const ScanProgress& progress = {});
 
+// The subscriptions that need attention on the day "today": those inside their notice period
+// but not yet past the expiry date, and those past it.
+struct ExpiryCounts {
+    int expiring = 0;
+    int expired = 0;
+};
+
+// Counted as the two subscription lists select; a record that either list would skip as not
+// valid is not counted.
+ExpiryCounts countExpiries(const QString& path, const QDate& today);
+
+// "3 abbonamenti in scadenza, 5 scaduti", either half left out when it is zero; empty when
+// both are.
+QString expiryCountsText(const ExpiryCounts& counts);
+
 // The five payer lines of a receipt made out to the member: name, address, postcode with town
 // and province, telephone and tax code, each field trimmed, separators kept when it is empty.
 std::array<QString, ReceiptRecord::HeaderLines> payerLinesOf(const MemberRecord& member);

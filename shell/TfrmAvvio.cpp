@@ -1,16 +1,22 @@
 #include "shell/TfrmAvvio.h"
 
+#include "rules/MemberLists.h"
 #include "rules/TextRules.h"
+#include "shell/Controls.h"
 #include "shell/GeneralHelpText.h"
 #include "shell/Maker.h"
+#include "shell/TextLink.h"
 #include "shell/TfrmGuida.h"
 #include "shell/TfrmInfo.h"
 #include "shell/TfrmSplash.h"
+#include "storage/ProgramFolder.h"
+#include "ui/Clock.h"
 #include "ui/DialogRunner.h"
 #include "ui/Picture.h"
 #include "ui/Shell.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <optional>
 
 namespace {
@@ -61,6 +67,7 @@ TfrmAvvio::TfrmAvvio(ScreenFlow& screenFlow)
     addApplication(QStringLiteral("Ricevute"), 1, Screen::MenuRicevute);
     addApplication(QStringLiteral("Incassi"), 2, Screen::MenuRiepLavoro);
     addTools();
+    addExpiryNotice();
     // Where the keyboard starts; Qt keeps the focus where it was left between showings.
     keyboardPictures_.first()->setFocus();
 }
@@ -123,6 +130,28 @@ void TfrmAvvio::addTools() {
         picture->setToolTip(tool.tip);
         connect(picture, &Picture::clicked, this, tool.action);
     }
+}
+
+void TfrmAvvio::addExpiryNotice() {
+    lblScadenze =
+        addLabel(container(), QStringLiteral("lblScadenze"), QString(), QRect(280, 612, 620, 24));
+    lblScadenze->hide();
+    makeTextLink(lblScadenze, nullptr, [this] {
+        if (openExpiryList_)
+            openExpiryList_();
+        refreshExpiryNotice(); // the list may have led to changes in the archive
+    });
+}
+
+// Counted afresh on each showing: the archive may have changed in the meantime.
+void TfrmAvvio::refreshExpiryNotice() {
+    const QString notice = expiryCountsText(countExpiries(membersArchivePath(), today()));
+    lblScadenze->setText(notice);
+    lblScadenze->setVisible(!notice.isEmpty());
+}
+
+void TfrmAvvio::onShow() {
+    refreshExpiryNotice();
 }
 
 void TfrmAvvio::keyPressEvent(QKeyEvent* event) {

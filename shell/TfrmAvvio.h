@@ -3,7 +3,10 @@
 #include "shell/ScreenFlow.h"
 #include "shell/ScreenKinds.h"
 
+#include <functional>
+
 class Picture;
+class QLabel;
 
 // The main menu: pictures that lead to the three applications, information, help, the
 // maker's site and the way out. Closing it ends the program. Tab and the arrow keys move
@@ -13,7 +16,13 @@ class TfrmAvvio : public PersistentScreen {
 public:
     explicit TfrmAvvio(ScreenFlow& screenFlow);
 
+    // What a click on the count of subscriptions needing attention opens.
+    void setExpiryListOpener(std::function<void()> openList) {
+        openExpiryList_ = std::move(openList);
+    }
+
 protected:
+    void onShow() override;
     void closeStep() override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -22,6 +31,11 @@ private:
     void addApplication(const QString& area, int column, Screen target);
     void addTools();
     void addToKeyboard(Picture* picture);
+    void addExpiryNotice();
+    void refreshExpiryNotice();
+
+    QLabel* lblScadenze = nullptr;
+    std::function<void()> openExpiryList_;
 
     QList<Picture*> keyboardPictures_; // in the order that Tab follows
 };

@@ -5,8 +5,12 @@
 #include "shell/TfrmGuida.h"
 #include "shell/TfrmInfo.h"
 #include "shell/TfrmSplash.h"
+#include "storage/MemberRecord.h"
+#include "storage/ProgramFolder.h"
+#include "storage/RecordFile.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
+#include "ui/Clock.h"
 #include "ui/DialogRunner.h"
 #include "ui/Picture.h"
 
@@ -60,6 +64,39 @@ private Q_SLOTS:
     void cleanup() {
         t.tearDownSeams();
         screens.reset();
+    }
+
+    // Counted on each showing of the main menu; a click opens the expiring-or-expired list.
+    void mainMenuCountsSubscriptionsNeedingAttention() {
+        setClockForTests(QDateTime(QDate(2027, 3, 15), QTime(10, 0)));
+        goTo(Screen::Avvio);
+        const auto* lblScadenze =
+            control<QLabel>(screen(Screen::Avvio), QStringLiteral("lblScadenze"));
+        QVERIFY(!lblScadenze->isVisible());
+
+        RecordFile<MemberRecord> archive;
+        archive.openOrCreate(membersArchivePath());
+        for (const auto& [expiry, notice] :
+             QList<QPair<QString, QString>>{{QStringLiteral("14/03/2027"), QStringLiteral("0")},
+                                            {QStringLiteral("20/03/2027"), QStringLiteral("5")},
+                                            {QStringLiteral("20/03/2027"), QStringLiteral("4")}}) {
+            MemberRecord card;
+            card.Dipendente = QStringLiteral("Rossi Mario");
+            card.DataSca = expiry;
+            card.Preavviso = notice;
+            archive.append(card);
+        }
+        goTo(Screen::Anagrafica);
+        goTo(Screen::Avvio);
+        QVERIFY(lblScadenze->isVisible());
+        QCOMPARE(lblScadenze->text(), QStringLiteral("1 abbonamento in scadenza, 1 scaduto"));
+        checkTextsFit(screen(Screen::Avvio));
+
+        recordDialogs();
+        QTest::mouseClick(const_cast<QLabel*>(lblScadenze), Qt::LeftButton);
+        QCOMPARE(openedDialogs,
+                 QStringList{QStringLiteral(
+                     "TfrmSospesi| Riepilogo soci con abbonamenti in scadenza o scaduti")});
     }
 
     void startShowsOnlyTheLogin() {

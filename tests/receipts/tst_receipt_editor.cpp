@@ -437,6 +437,22 @@ private Q_SLOTS:
         QCOMPARE(editor->txtTotale->text(), QStringLiteral("0,30"));
     }
 
+    // A reminder only: the total above the threshold shows it, and any change of the total
+    // takes it away again.
+    void stampReminderFollowsTheTotal() {
+        openEditor();
+        const auto* lblBollo = control<QLabel>(editor.get(), QStringLiteral("lblBollo"));
+        editor->txtImporto[0]->setText(QStringLiteral("77,47"));
+        click(editor->btnTotale);
+        QVERIFY(!lblBollo->isVisible());
+        editor->txtImporto[1]->setText(QStringLiteral("0,01"));
+        click(editor->btnTotale);
+        QVERIFY(lblBollo->isVisible());
+        checkTextsFit(editor.get());
+        QTest::keyClick(editor->txtImporto[1], Qt::Key_5);
+        QVERIFY(!lblBollo->isVisible());
+    }
+
     void datePickerAndToday() {
         openEditor();
         setDialogDriverForTests([](QDialog& dialog) {

@@ -171,6 +171,21 @@ private Q_SLOTS:
         QVERIFY(total.size() <= 15);
     }
 
+    void revenueStampThreshold_data() {
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<bool>("stamp");
+        QTest::newRow("at the threshold") << QStringLiteral("77,47") << false;
+        QTest::newRow("one cent above") << QStringLiteral("77,48") << true;
+        QTest::newRow("written without decimals") << QStringLiteral("78") << true;
+        QTest::newRow("not computed") << QStringLiteral("---") << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+    void revenueStampThreshold() {
+        QFETCH(QString, total);
+        QFETCH(bool, stamp);
+        QCOMPARE(needsRevenueStamp(total), stamp);
+    }
+
     void priceNormalisation_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("normalised");

@@ -298,6 +298,41 @@ private Q_SLOTS:
             memberLineOf(member(QStringLiteral("Cinque"), QStringLiteral("14/03/2024")).toBytes()));
     }
 
+    // Each member counted once: an expired subscription is not also counted as expiring.
+    void expiryCountsOfTheArchive() {
+        const Archive archive(
+            {member(QStringLiteral("Uno"), QStringLiteral("14/03/2024")).toBytes(),
+             member(QStringLiteral("Due"), QStringLiteral("31/02/2024")).toBytes(),
+             member(QStringLiteral("Tre"), QStringLiteral("13/03/2024"), {}).toBytes(),
+             member(QStringLiteral("Quattro"), QStringLiteral("15/03/2024")).toBytes(),
+             member(QStringLiteral("Cinque"), QStringLiteral("25/03/2024"), QStringLiteral("10"))
+                 .toBytes(),
+             member(QStringLiteral("Sei"), QStringLiteral("25/03/2024"), QStringLiteral("9"))
+                 .toBytes()});
+        const ExpiryCounts counts = countExpiries(archive.path(), fifteenthOfMarch);
+        QCOMPARE(counts.expiring, 2);
+        QCOMPARE(counts.expired, 2);
+    }
+
+    void expiryCountsText_data() {
+        QTest::addColumn<int>("expiring");
+        QTest::addColumn<int>("expired");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << 0 << QString();
+        QTest::newRow("both") << 3 << 5 << QStringLiteral("3 abbonamenti in scadenza, 5 scaduti");
+        QTest::newRow("one of each")
+            << 1 << 1 << QStringLiteral("1 abbonamento in scadenza, 1 scaduto");
+        QTest::newRow("expiring only") << 2 << 0 << QStringLiteral("2 abbonamenti in scadenza");
+        QTest::newRow("expired only") << 0 << 4 << QStringLiteral("4 abbonamenti scaduti");
+        QTest::newRow("one expired only") << 0 << 1 << QStringLiteral("1 abbonamento scaduto");
+    }
+    void expiryCountsText() {
+        QFETCH(int, expiring);
+        QFETCH(int, expired);
+        QFETCH(QString, text);
+        QCOMPARE(::expiryCountsText(ExpiryCounts{expiring, expired}), text);
+    }
+
     void payerLines() {
         MemberRecord card;
         card.Dipendente = QStringLiteral(" Rossi Mario ");
