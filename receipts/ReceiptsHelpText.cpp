@@ -95,7 +95,7 @@ const char16_t* const paragraphs[] = {
     u"prima di stamparla. Il pulsante Esporta, infine, trasferisce l'intero archivio delle "
     u"ricevute dell'anno in un foglio di Microsoft Excel.",
 
-    u"Quando il totale supera 77,47 €, accanto al totale compare un promemoria: sulla ricevuta "
+    u"Quando il totale supera 77,47 €, sotto il totale compare un promemoria: sulla ricevuta "
     u"va applicata una marca da bollo da 2 €, salvo che l'importo ne sia esente. È soltanto un "
     u"avviso: la ricevuta si salva e si stampa comunque.",
 };

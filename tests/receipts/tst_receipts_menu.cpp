@@ -224,14 +224,14 @@ private Q_SLOTS:
         QCOMPARE(visibleScreens(), QList<QWidget*>{menu.get()});
     }
 
-    void helpTextIsThirteenParagraphs() {
+    void helpTextIsFourteenParagraphs() {
         const QString text = receiptsHelpText();
         QCOMPARE(receiptsHelpTitle(), QStringLiteral("Applicazione Emissione Ricevute."));
         QVERIFY(text.endsWith(QStringLiteral(".\r\n\r\n")));
         QVERIFY(!text.contains(QStringLiteral("\r\n\r\n\r\n")));
         QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
         const QStringList paragraphs = text.split(QStringLiteral("\r\n\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(paragraphs.size(), 13);
+        QCOMPARE(paragraphs.size(), 14);
         QCOMPARE(paragraphs[0],
                  QStringLiteral("L'applicazione Emissione Ricevute permette la compilazione, "
                                 "l'archiviazione e la stampa in duplice copia su foglio A4 di "
@@ -246,7 +246,8 @@ private Q_SLOTS:
             QStringLiteral("Imposta logo"),  QStringLiteral("DATI ASSOCIAZIONE"),
             QStringLiteral("freccia verde"), QStringLiteral("Aggiungi voce selezionata a ricevuta"),
             QStringLiteral("Duplica"),       QStringLiteral("Da saldare"),
-            QStringLiteral("Trova"),         QStringLiteral("Anteprima")};
+            QStringLiteral("Trova"),         QStringLiteral("Anteprima"),
+            QStringLiteral("77,47")};
         for (int i = 0; i < landmarks.size(); ++i)
             QVERIFY2(paragraphs[i + 1].contains(landmarks[i]), qPrintable(landmarks[i]));
     }
