@@ -252,8 +252,9 @@ void TfrmRicevute::buildItems(QWidget* panel) {
     chkDaSaldare->setGeometry(rightX, totalY + 4, 160, 28);
     connect(btnTotale, &QPushButton::clicked, this, &TfrmRicevute::computeTotal);
     lblBollo = addLabel(panel, QStringLiteral("lblBollo"),
-                        QStringLiteral("Importo superiore a 77,47 €: applicare una marca da bollo "
-                                       "da 2 € se l'importo non è esente."),
+                        // No line break inside "77,47 €" or "2 €".
+                        QStringLiteral("Importo superiore a 77,47\u00a0€: applicare una marca da "
+                                       "bollo da 2\u00a0€ se l'importo non è esente."),
                         QRect(rightX, 542, amountX + amountWidth - rightX, 44));
     lblBollo->setWordWrap(true);
     lblBollo->setStyleSheet(QStringLiteral("color: maroon;"));
