@@ -5,6 +5,7 @@
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
 #include "tests/support/ExportWindowTests.h"
+#include "tests/support/MemberArchive.h"
 #include "tests/support/NoFileWrites.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
@@ -40,13 +41,6 @@ const QList<MemberRecord> threeMembers{
     member(QStringLiteral("Bianchi Anna"), QStringLiteral("Cesena")),
     member(QStringLiteral("D'Angelo Niccolò"), QStringLiteral("Città di Castello")),
 };
-
-void writeArchive(const QList<MemberRecord>& members) {
-    RecordFile<MemberRecord> archive;
-    archive.openOrCreate(membersArchivePath());
-    for (const MemberRecord& card : members)
-        archive.append(card);
-}
 
 } // namespace
 

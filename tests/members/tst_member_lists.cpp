@@ -8,6 +8,7 @@
 #include "shell/WorkProgress.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
+#include "tests/support/MemberArchive.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
@@ -44,13 +45,6 @@ MemberRecord member(const QString& name, const QString& town, const QString& car
     record.Preavviso = QStringLiteral("10");
     record.Recapito = QStringLiteral("333 1234567");
     return record;
-}
-
-void writeArchive(const QList<MemberRecord>& members) {
-    RecordFile<MemberRecord> archive;
-    archive.openOrCreate(membersArchivePath());
-    for (const MemberRecord& record : members)
-        archive.append(record);
 }
 
 MemberRecord storedMember(qint64 position) {

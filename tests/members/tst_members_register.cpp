@@ -5,6 +5,7 @@
 #include "storage/MemberRecord.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
+#include "tests/support/MemberArchive.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
@@ -32,13 +33,6 @@ MemberRecord member(const QString& card, const QString& name, const QString& exp
     record.Familiari = QStringLiteral("Consigliere");
     record.DataSca = expiry;
     return record;
-}
-
-void writeArchive(const QList<MemberRecord>& members) {
-    RecordFile<MemberRecord> archive;
-    archive.openOrCreate(membersArchivePath());
-    for (const MemberRecord& record : members)
-        archive.append(record);
 }
 
 class MainMenu : public PersistentScreen {
