@@ -11,32 +11,38 @@
 #include "shell/TfrmPassword.h"
 #include "ui/DialogRunner.h"
 
-template <class ScreenClass> void ProgramScreens::create(Screen id) {
-    screens_.push_back(std::make_unique<ScreenClass>(flow_));
-    flow_.add(id, screens_.back().get());
+template <class ScreenClass>
+void ProgramScreens::addScreen(Screen id, std::function<void(ScreenClass&)> prepare) {
+    flow_.addMaker(id, [this, prepare = std::move(prepare)] {
+        auto screen = std::make_unique<ScreenClass>(flow_);
+        if (prepare)
+            prepare(*screen);
+        screens_.push_back(std::move(screen));
+        return screens_.back().get();
+    });
 }
 
+// Only the login screen is needed at start; making the others when they are first shown
+// keeps the program's start close to that of a window on its own.
 ProgramScreens::ProgramScreens(ScreenFlow::EndProgram endProgram) : flow_(std::move(endProgram)) {
-    create<TfrmPassword>(Screen::Password);
-    create<TfrmAvvio>(Screen::Avvio);
-    create<TfrmCambiaPassword>(Screen::CambiaPassword);
-    create<TfrmAnagrafica>(Screen::Anagrafica);
-    create<TfrmMenuRicevute>(Screen::MenuRicevute);
-    create<TfrmRicevute>(Screen::Ricevute);
-    create<TfrmStatistiche>(Screen::Statistiche);
-    create<TfrmMenuRiepLavoro>(Screen::MenuRiepLavoro);
-    connectExpiryList();
+    addScreen<TfrmPassword>(Screen::Password);
+    addScreen<TfrmAvvio>(Screen::Avvio,
+                         [this](TfrmAvvio& mainMenu) { connectExpiryList(mainMenu); });
+    addScreen<TfrmCambiaPassword>(Screen::CambiaPassword);
+    addScreen<TfrmAnagrafica>(Screen::Anagrafica);
+    addScreen<TfrmMenuRicevute>(Screen::MenuRicevute);
+    addScreen<TfrmRicevute>(Screen::Ricevute);
+    addScreen<TfrmStatistiche>(Screen::Statistiche);
+    addScreen<TfrmMenuRiepLavoro>(Screen::MenuRiepLavoro);
 }
 
 // The main menu cannot reach the members' screens itself: the list and the editor that a
 // double-click in it leads to are joined here.
-void ProgramScreens::connectExpiryList() {
-    auto& mainMenu = flow_.screen<TfrmAvvio>(Screen::Avvio);
-    auto& editor = flow_.screen<TfrmAnagrafica>(Screen::Anagrafica);
-    mainMenu.setExpiryListOpener([this, &mainMenu, &editor] {
-        const MemberOpener openMember = [this, &mainMenu, &editor](qint64 position) {
+void ProgramScreens::connectExpiryList(TfrmAvvio& mainMenu) {
+    mainMenu.setExpiryListOpener([this, &mainMenu] {
+        const MemberOpener openMember = [this, &mainMenu](qint64 position) {
             flow_.moveTo(Screen::Anagrafica, &mainMenu);
-            editor.showStoredMember(position);
+            flow_.screen<TfrmAnagrafica>(Screen::Anagrafica).showStoredMember(position);
         };
         run_dialog<TfrmSospesi>(&mainMenu,
                                 [&](TfrmSospesi& list) { list.setMemberOpener(openMember); });

@@ -2,13 +2,16 @@
 
 #include "shell/ScreenFlow.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class PersistentScreen;
+class TfrmAvvio;
 
-// The persistent screens of the program, created once, the login screen first: being the
-// first, it is the main window. The screens live as long as this object.
+// The persistent screens of the program, each created the first time it is shown or asked
+// for; the login screen comes first and, being the first, is the main window. The screens
+// live as long as this object.
 class ProgramScreens {
 public:
     explicit ProgramScreens(ScreenFlow::EndProgram endProgram = {});
@@ -16,14 +19,15 @@ public:
     ProgramScreens(const ProgramScreens&) = delete;
     ProgramScreens& operator=(const ProgramScreens&) = delete;
 
-    const ScreenFlow& flow() const { return flow_; }
+    ScreenFlow& flow() { return flow_; }
 
     // Shows the login screen, the only window shown at start.
     void start();
 
 private:
-    template <class ScreenClass> void create(Screen id);
-    void connectExpiryList();
+    template <class ScreenClass>
+    void addScreen(Screen id, std::function<void(ScreenClass&)> prepare = {});
+    void connectExpiryList(TfrmAvvio& mainMenu);
 
     ScreenFlow flow_;
     std::vector<std::unique_ptr<PersistentScreen>> screens_;

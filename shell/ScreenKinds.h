@@ -21,7 +21,7 @@ public:
     void showScreen();
 
 protected:
-    const ScreenFlow& flow() const { return flow_; }
+    ScreenFlow& flow() const { return flow_; }
 
     // What each showing resets.
     virtual void onShow() {}
