@@ -1,10 +1,8 @@
 #include "members/MemberPhoto.h"
 #include "members/PhotoBox.h"
 #include "members/TfrmAnagrafica.h"
-#include "shell/ScreenFlow.h"
 #include "storage/ProgramFolder.h"
-#include "storage/RecordFile.h"
-#include "tests/support/ScreenTest.h"
+#include "tests/members/MemberFixtures.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
 #include "ui/Clock.h"
@@ -33,21 +31,10 @@ MemberRecord member(int number) {
 }
 
 void writeArchive(int count) {
-    RecordFile<MemberRecord> archive;
-    archive.openOrCreate(membersArchivePath());
+    QList<MemberRecord> members;
     for (int number = 1; number <= count; ++number)
-        archive.append(member(number));
-}
-
-MemberRecord storedMember(qint64 position) {
-    RecordFile<MemberRecord> archive;
-    archive.openOrCreate(membersArchivePath());
-    archive.seek(position - 1);
-    return archive.read();
-}
-
-qint64 storedCount() {
-    return QFile(membersArchivePath()).size() / MemberRecord::Size;
+        members.append(member(number));
+    writeArchive(members);
 }
 
 QImage redPicture() {
@@ -58,11 +45,8 @@ QImage redPicture() {
 
 } // namespace
 
-class TestEditor : public QObject {
+class TestEditor : public QObject, MemberEditorFixture {
     Q_OBJECT
-    ScreenTest t;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<TfrmAnagrafica> editor;
 
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     QString lastMessage() const {
@@ -75,20 +59,8 @@ class TestEditor : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        t.setUpSeams();
-        setClockForTests(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
-        flow = std::make_unique<ScreenFlow>([] {});
-        editor = std::make_unique<TfrmAnagrafica>(*flow);
-        flow->add(Screen::Anagrafica, editor.get());
-        flow->moveTo(Screen::Anagrafica, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    }
-    void cleanup() {
-        t.tearDownSeams();
-        editor.reset();
-        flow.reset();
-    }
+    void init() { showEditor(QDateTime(QDate(2026, 12, 10), QTime(9, 0))); }
+    void cleanup() { closeEditor(); }
 
     void textsFit() { checkTextsFit(editor.get()); }
 
@@ -242,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(lastMessage(), message);
         QCOMPARE(int(t.messages.last().kind), kind);
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
-        QCOMPARE(storedCount(), 0);
+        QCOMPARE(storedMemberCount(), 0);
     }
 
     // The fee box is never empty when saved: leaving it turns an empty text into 0,00.
@@ -264,14 +236,14 @@ private Q_SLOTS:
         click(editor->btnSalva);
         QCOMPARE(lastMessage(), QStringLiteral("La scheda corrente è stata inserita in archivio."));
         QCOMPARE(editor->position(), QStringLiteral("8"));
-        QCOMPARE(storedCount(), 8);
+        QCOMPARE(storedMemberCount(), 8);
         QVERIFY(QFile::exists(programFolder() + QStringLiteral("/Schedario/Socio_8.jpg")));
 
         editor->txtNote->setText(QStringLiteral("Quota versata"));
         click(editor->btnSalva);
         QCOMPARE(lastMessage(), QStringLiteral("Le modifiche apportate alla scheda corrente sono "
                                                "state salvate in archivio."));
-        QCOMPARE(storedCount(), 8);
+        QCOMPARE(storedMemberCount(), 8);
         QCOMPARE(storedMember(8).Note, QStringLiteral("Quota versata"));
         QCOMPARE(storedMember(7), member(7));
     }
@@ -394,7 +366,7 @@ private Q_SLOTS:
         t.writeProgramFile(QStringLiteral("Schedario"), "not a folder");
         fillValidCard();
         click(editor->btnSalva);
-        QCOMPARE(storedCount(), 1);
+        QCOMPARE(storedMemberCount(), 1);
         QCOMPARE(t.messages.size(), 2);
         QCOMPARE(t.messages[0].kind, MessageKind::Warning);
         QCOMPARE(t.messages[0].text, photoNotStoredMessage());

@@ -1,13 +1,10 @@
 #include "members/TfrmAnagrafica.h"
 #include "members/TfrmExpAnagrafica.h"
-#include "shell/ScreenFlow.h"
-#include "shell/TfrmGuida.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
+#include "tests/members/MemberFixtures.h"
 #include "tests/support/ExportWindowTests.h"
-#include "tests/support/MemberArchive.h"
 #include "tests/support/NoFileWrites.h"
-#include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
 #include "ui/Clock.h"
@@ -15,7 +12,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <functional>
 
@@ -44,12 +40,8 @@ const QList<MemberRecord> threeMembers{
 
 } // namespace
 
-class TestMemberExport : public QObject {
+class TestMemberExport : public QObject, MemberEditorFixture {
     Q_OBJECT
-    ScreenTest t;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<TfrmAnagrafica> editor;
-    QStringList helpShown; // title, then text, of the help window opened from the export
     bool stayedOpen = false;
 
     QString exportPath() const { return t.programFolder() + QStringLiteral("/Soci.xls"); }
@@ -59,11 +51,6 @@ class TestMemberExport : public QObject {
     void openExport(const std::function<void(TfrmExpAnagrafica&)>& drive) {
         stayedOpen = false;
         setDialogDriverForTests([&](QDialog& dialog) {
-            if (auto* help = qobject_cast<TfrmGuida*>(&dialog)) {
-                helpShown = QStringList{help->lblTitolo->text(), help->txtGuida->toPlainText()};
-                click(help->btnChiudi);
-                return;
-            }
             auto* window = qobject_cast<TfrmExpAnagrafica*>(&dialog);
             QVERIFY(window);
             QVERIFY(waitUntilActive(window));
@@ -76,20 +63,8 @@ class TestMemberExport : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        t.setUpSeams();
-        setClockForTests(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
-        flow = std::make_unique<ScreenFlow>([] {});
-        editor = std::make_unique<TfrmAnagrafica>(*flow);
-        flow->add(Screen::Anagrafica, editor.get());
-        flow->moveTo(Screen::Anagrafica, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    }
-    void cleanup() {
-        t.tearDownSeams();
-        editor.reset();
-        flow.reset();
-    }
+    void init() { showEditor(QDateTime(QDate(2026, 12, 10), QTime(9, 0))); }
+    void cleanup() { closeEditor(); }
 
     void gridShowsEveryCardInFileOrder() {
         writeArchive(threeMembers);
@@ -223,22 +198,6 @@ private Q_SLOTS:
                                 "Accertarsi che il file di Excel non sia già aperto."));
         QCOMPARE(fileBytes(exportPath()), QByteArray("esportazione precedente"));
         QVERIFY(t.shellTargets.isEmpty());
-    }
-
-    void helpShowsTheExportTopic() {
-        openExport([](TfrmExpAnagrafica& window) { click(window.cmdGuida); });
-        QVERIFY(stayedOpen);
-        QCOMPARE(helpShown.value(0),
-                 QStringLiteral("Esportazione archivio soci in Microsoft Excel."));
-        const QStringList paragraphs =
-            helpShown.value(1).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
-        QCOMPARE(paragraphs.size(), 3);
-        QVERIFY(paragraphs[0].startsWith(
-            QStringLiteral("Il pulsante Esporta archivio consente di esportare le schede "
-                           "anagrafiche dei soci in un foglio di lavoro di Microsoft Excel")));
-        QCOMPARE(paragraphs[2].trimmed(),
-                 QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco "
-                                "fisso assegnandogli un nome qualsiasi."));
     }
 
     void hintLineNamesTheButtons() {

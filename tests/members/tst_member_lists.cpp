@@ -4,12 +4,10 @@
 #include "members/TfrmSospesi.h"
 #include "members/TfrmTrovaAnagrafica.h"
 #include "shell/ErrorMessages.h"
-#include "shell/ScreenFlow.h"
 #include "shell/WorkProgress.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
-#include "tests/support/MemberArchive.h"
-#include "tests/support/ScreenTest.h"
+#include "tests/members/MemberFixtures.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
 #include "ui/Clock.h"
@@ -47,13 +45,6 @@ MemberRecord member(const QString& name, const QString& town, const QString& car
     return record;
 }
 
-MemberRecord storedMember(qint64 position) {
-    RecordFile<MemberRecord> archive;
-    archive.openOrCreate(membersArchivePath());
-    archive.seek(position - 1);
-    return archive.read();
-}
-
 // Positions 2 and 4 give the same line: only their card numbers differ.
 QList<MemberRecord> fourMembers() {
     return {member(QStringLiteral("Verdi Anna"), QStringLiteral("Milano"), QStringLiteral("1"),
@@ -81,11 +72,8 @@ void doubleClickRow(SummaryListDialog& list, int row) {
 
 } // namespace
 
-class TestMemberLists : public QObject {
+class TestMemberLists : public QObject, MemberEditorFixture {
     Q_OBJECT
-    ScreenTest t;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<TfrmAnagrafica> editor;
 
     // Opens the window of an editor button and hands it to the test, which closes it or not.
     template <class Window>
@@ -116,21 +104,13 @@ class TestMemberLists : public QObject {
 
 private Q_SLOTS:
     void init() {
-        t.setUpSeams();
-        setClockForTests(QDateTime(QDate(2024, 3, 15), QTime(9, 0)));
-        flow = std::make_unique<ScreenFlow>([] {});
-        editor = std::make_unique<TfrmAnagrafica>(*flow);
-        flow->add(Screen::Anagrafica, editor.get());
-        flow->moveTo(Screen::Anagrafica, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        showEditor(QDateTime(QDate(2024, 3, 15), QTime(9, 0)));
         writeArchive(fourMembers());
     }
     void cleanup() {
         setDialogDriverForTests({});
         setWorkProgressDelayForTests(-1);
-        t.tearDownSeams();
-        editor.reset();
-        flow.reset();
+        closeEditor();
     }
 
     void search_data() {

@@ -2,9 +2,8 @@
 #include "members/TfrmAnagrafica.h"
 #include "members/TfrmAnteprimaAna.h"
 #include "members/TfrmStampaAna.h"
-#include "shell/ScreenFlow.h"
+#include "tests/members/MemberFixtures.h"
 #include "tests/support/PdfText.h"
-#include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
 #include "ui/Clock.h"
@@ -50,12 +49,9 @@ void choose(QRadioButton* option) {
 
 } // namespace
 
-class TestMemberPrint : public QObject {
+class TestMemberPrint : public QObject, MemberEditorFixture {
     Q_OBJECT
-    ScreenTest t;
     std::unique_ptr<QTemporaryDir> pdfs;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<TfrmAnagrafica> editor;
 
     // A member typed in the editor, not saved.
     void typeMember() {
@@ -108,19 +104,11 @@ class TestMemberPrint : public QObject {
 
 private Q_SLOTS:
     void init() {
-        t.setUpSeams();
-        setClockForTests(QDateTime(QDate(2026, 12, 10), QTime(9, 30, 15)));
         pdfs = std::make_unique<QTemporaryDir>();
-        flow = std::make_unique<ScreenFlow>([] {});
-        editor = std::make_unique<TfrmAnagrafica>(*flow);
-        flow->add(Screen::Anagrafica, editor.get());
-        flow->moveTo(Screen::Anagrafica, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        showEditor(QDateTime(QDate(2026, 12, 10), QTime(9, 30, 15)));
     }
     void cleanup() {
-        t.tearDownSeams();
-        editor.reset();
-        flow.reset();
+        closeEditor();
         pdfs.reset();
     }
 

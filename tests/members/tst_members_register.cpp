@@ -1,13 +1,12 @@
 #include "members/TfrmAnagrafica.h"
 #include "members/TfrmLibroSoci.h"
 #include "rules/MembersRegister.h"
-#include "shell/ScreenFlow.h"
 #include "storage/MemberRecord.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
-#include "tests/support/MemberArchive.h"
+#include "tests/members/MemberFixtures.h"
+#include "tests/support/MainMenuPlaceholder.h"
 #include "tests/support/PdfText.h"
-#include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Clock.h"
 #include "ui/DialogRunner.h"
@@ -35,21 +34,12 @@ MemberRecord member(const QString& card, const QString& name, const QString& exp
     return record;
 }
 
-class MainMenu : public PersistentScreen {
-public:
-    explicit MainMenu(ScreenFlow& flow)
-        : PersistentScreen(flow, QStringLiteral("TfrmAvvio"), QString(), Kind::Compact) {}
-};
-
 } // namespace
 
-class TestMembersRegister : public QObject {
+class TestMembersRegister : public QObject, MemberEditorFixture {
     Q_OBJECT
-    ScreenTest t;
     std::unique_ptr<QTemporaryDir> pdfs;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<MainMenu> mainMenu;
-    std::unique_ptr<TfrmAnagrafica> editor;
+    std::unique_ptr<PersistentScreen> mainMenu;
 
     // The register window from the member editor, on a date typed in its box.
     void runRegister(const QString& date, const std::function<void(TfrmLibroSoci&)>& drive) {
@@ -69,17 +59,11 @@ class TestMembersRegister : public QObject {
 
 private Q_SLOTS:
     void init() {
-        t.setUpSeams();
+        showEditor(QDateTime(QDate(2026, 6, 30), QTime(10, 0)));
         pdfs = std::make_unique<QTemporaryDir>();
         setPrintCaptureForTests(PrintCapture{true, pdfs->path()});
-        setClockForTests(QDateTime(QDate(2026, 6, 30), QTime(10, 0)));
-        flow = std::make_unique<ScreenFlow>([] {});
-        mainMenu = std::make_unique<MainMenu>(*flow);
-        editor = std::make_unique<TfrmAnagrafica>(*flow);
+        mainMenu = mainMenuPlaceholder(*flow);
         flow->add(Screen::Avvio, mainMenu.get());
-        flow->add(Screen::Anagrafica, editor.get());
-        flow->moveTo(Screen::Anagrafica, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
         writeArchive({member(u"10"_qs, u"Bianchi Anna"_qs, u"31/12/2026"_qs),
                       member(u"2"_qs, u"Rossi Mario"_qs, QString()),
                       member(u""_qs, u"Senza Tessera"_qs, u"30/06/2026"_qs),
@@ -90,11 +74,9 @@ private Q_SLOTS:
                            "Rigo 3=Via Roma 1\r\n");
     }
     void cleanup() {
-        t.tearDownSeams();
         setPrintCaptureForTests(std::nullopt);
-        editor.reset();
+        closeEditor();
         mainMenu.reset();
-        flow.reset();
         pdfs.reset();
     }
 

@@ -5,7 +5,8 @@
 #include "storage/MemberRecord.h"
 #include "storage/ProgramFolder.h"
 #include "storage/ReceiptRecord.h"
-#include "storage/RecordFile.h"
+#include "tests/receipts/ReceiptFixtures.h"
+#include "tests/support/MemberArchive.h"
 #include "tests/support/ScreenTest.h"
 #include "ui/Clock.h"
 #include "ui/DialogRunner.h"
@@ -22,33 +23,24 @@ Q_DECLARE_METATYPE(Screen)
 namespace {
 
 void writeMembers(int count) {
-    RecordFile<MemberRecord> archive;
-    archive.openOrCreate(membersArchivePath());
+    QList<MemberRecord> members;
     for (int number = 1; number <= count; ++number) {
         MemberRecord card;
         card.Dipendente = QStringLiteral("Socio numero %1").arg(number);
         card.Stipendio = QStringLiteral("25,00");
         card.DataSca = QStringLiteral("31/12/2027");
         card.Preavviso = QStringLiteral("15");
-        archive.append(card);
+        members.append(card);
     }
+    writeArchive(members);
 }
 
 void writeReceipts(int count) {
-    RecordFile<ReceiptRecord> file;
-    file.openOrCreate(receiptsArchivePath(2027));
-    for (int number = 1; number <= count; ++number) {
-        ReceiptRecord stored;
-        stored.NumRic = QString::number(number);
-        stored.Data = QStringLiteral("15/03/2027");
-        stored.LavRigo[0] = QStringLiteral("Circolo Nautico Velarno");
-        stored.CliRigo[0] = QStringLiteral("Socio numero %1").arg(number);
-        stored.Descrizione[0] = QStringLiteral("Quota sociale");
-        stored.Importo[0] = QStringLiteral("25,00");
-        stored.Totale = QStringLiteral("25,00");
-        stored.DaSaldare = QStringLiteral("No");
-        file.append(stored);
-    }
+    QList<ReceiptRecord> receipts;
+    for (int number = 1; number <= count; ++number)
+        receipts.append(
+            sampleReceipt(QString::number(number), QStringLiteral("Socio numero %1").arg(number)));
+    writeReceipts(2027, receipts);
 }
 
 // Presses each key of the sequence where the focus is at that moment, as a user does.

@@ -1,8 +1,6 @@
 #include "program/ProgramScreens.h"
 #include "receipts/TfrmMenuRicevute.h"
-#include "shell/GeneralHelpText.h"
 #include "shell/ScreenKinds.h"
-#include "shell/TfrmGuida.h"
 #include "shell/TfrmInfo.h"
 #include "shell/TfrmSplash.h"
 #include "storage/MemberRecord.h"
@@ -15,7 +13,6 @@
 #include "ui/Picture.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 Q_DECLARE_METATYPE(Screen)
@@ -192,13 +189,8 @@ private Q_SLOTS:
 
     void mainMenuOpensInformationAndHelp() {
         goTo(Screen::Avvio);
-        QString helpTitle, helpText;
         setDialogDriverForTests([&](QDialog& dialog) {
             openedDialogs.append(dialog.objectName() + QLatin1Char('|') + dialog.windowTitle());
-            if (auto* help = qobject_cast<TfrmGuida*>(&dialog)) {
-                helpTitle = help->lblTitolo->text();
-                helpText = help->txtGuida->toPlainText();
-            }
             QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("btnChiudi")),
                               Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
@@ -211,32 +203,8 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("TfrmInfo| Informazioni su Velarno"),
                               QStringLiteral("TfrmSplash| Velarno - Velarno Software"),
                               QStringLiteral("TfrmGuida| Guida all'utilizzo del software")}));
-        QCOMPARE(helpTitle, QStringLiteral("Uno sguardo a Velarno."));
-        QCOMPARE(helpText,
-                 QString(generalHelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(t.shellTargets, QStringList{QStringLiteral("https://www.velarno.it")});
         QCOMPARE(visibleScreens(), QList<QWidget*>{screen(Screen::Avvio)});
-    }
-
-    void generalHelpTextIsMadeOfParagraphs() {
-        const QString text = generalHelpText();
-        QVERIFY(text.startsWith(QStringLiteral(
-            "Velarno è un software facile e intuitivo studiato per qualsiasi associazione che "
-            "abbia bisogno di emettere ricevute generiche per attestare sia i pagamenti effettuati "
-            "dai soci sia gli incassi derivanti dalla vendita di un bene o dalla fornitura di un "
-            "servizio.\r\n\r\n")));
-        QVERIFY(text.endsWith(QStringLiteral("\r\n\r\n")));
-        QVERIFY(!text.contains(QStringLiteral("\r\n\r\n\r\n")));
-        QVERIFY(text.contains(QStringLiteral("la parola velarno")));
-
-        // The topics in their order: the applications, then the members archive; the general
-        // use of the screens just before the closing paragraph.
-        const QStringList paragraphs = text.split(QStringLiteral("\r\n\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(paragraphs.size(), 45);
-        QVERIFY(paragraphs[4].startsWith(QStringLiteral("Dal menu principale si accede")));
-        QVERIFY(paragraphs[5].startsWith(QStringLiteral("L'applicazione Archivio soci")));
-        QVERIFY(paragraphs[43].startsWith(QStringLiteral("Le principali schermate di lavoro")));
-        QVERIFY(paragraphs[44].startsWith(QStringLiteral("Per ogni ulteriore dettaglio")));
     }
 
     // One row per area screen, each checked as it is shown.

@@ -4,8 +4,8 @@
 #include "rules/ReceiptNumbering.h"
 #include "shell/ScreenFlow.h"
 #include "storage/ProgramFolder.h"
-#include "storage/ReceiptRecord.h"
-#include "storage/RecordFile.h"
+#include "tests/receipts/ReceiptFixtures.h"
+#include "tests/support/MainMenuPlaceholder.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Clock.h"
@@ -20,24 +20,11 @@
 namespace {
 
 void storeNumbers(int year, const QStringList& numbers) {
-    RecordFile<ReceiptRecord> file;
-    file.openOrCreate(receiptsArchivePath(year));
-    for (const QString& number : numbers) {
-        ReceiptRecord receipt;
-        receipt.NumRic = number;
-        receipt.Data = QStringLiteral("15/03/2027");
-        receipt.CliRigo[0] = QStringLiteral("Pagatore ") + number;
-        receipt.Totale = QStringLiteral("10,00");
-        receipt.DaSaldare = QStringLiteral("No");
-        file.append(receipt);
-    }
+    QList<ReceiptRecord> receipts;
+    for (const QString& number : numbers)
+        receipts.append(sampleReceipt(number, QStringLiteral("Pagatore ") + number));
+    writeReceipts(year, receipts);
 }
-
-class MainMenu : public PersistentScreen {
-public:
-    explicit MainMenu(ScreenFlow& flow)
-        : PersistentScreen(flow, QStringLiteral("TfrmAvvio"), QString(), Kind::Compact) {}
-};
 
 } // namespace
 
@@ -45,7 +32,7 @@ class TestNumberingCheck : public QObject {
     Q_OBJECT
     ScreenTest t;
     std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<MainMenu> mainMenu;
+    std::unique_ptr<PersistentScreen> mainMenu;
     std::unique_ptr<TfrmMenuRicevute> menu;
     std::unique_ptr<TfrmRicevute> editor;
 
@@ -63,7 +50,7 @@ private Q_SLOTS:
         t.setUpSeams();
         setClockForTests(QDateTime(QDate(2027, 5, 2), QTime(9, 0)));
         flow = std::make_unique<ScreenFlow>([] {});
-        mainMenu = std::make_unique<MainMenu>(*flow);
+        mainMenu = mainMenuPlaceholder(*flow);
         menu = std::make_unique<TfrmMenuRicevute>(*flow);
         editor = std::make_unique<TfrmRicevute>(*flow);
         flow->add(Screen::Avvio, mainMenu.get());

@@ -2,12 +2,10 @@
 #include "receipts/TfrmRicevute.h"
 #include "rules/PriceList.h"
 #include "rules/ReceiptSettings.h"
-#include "shell/ScreenFlow.h"
 #include "storage/NativeFile.h"
 #include "storage/ProgramFolder.h"
-#include "storage/RecordFile.h"
 #include "storage/TextCodec.h"
-#include "tests/support/ScreenTest.h"
+#include "tests/receipts/ReceiptFixtures.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
 #include "ui/Clock.h"
@@ -29,55 +27,16 @@
 namespace {
 
 ReceiptRecord receipt(int number, const QString& flag = QStringLiteral("No")) {
-    ReceiptRecord stored;
-    stored.NumRic = QString::number(number);
-    stored.Data = QStringLiteral("15/03/2027");
-    stored.LavRigo[0] = QStringLiteral("Circolo Nautico Velarno");
-    stored.CliRigo[0] = QStringLiteral("Cliente %1").arg(number);
-    stored.Descrizione[0] = QStringLiteral("Quota sociale");
-    stored.Importo[0] = QStringLiteral("25,00");
-    stored.Totale = QStringLiteral("25,00");
-    stored.DaSaldare = flag;
-    return stored;
+    return sampleReceipt(QString::number(number), QStringLiteral("Cliente %1").arg(number),
+                         QStringLiteral("Quota sociale"), flag);
 }
-
-// A placeholder for the main menu, which the editor shows when it closes.
-class MainMenu : public PersistentScreen {
-public:
-    explicit MainMenu(ScreenFlow& flow)
-        : PersistentScreen(flow, QStringLiteral("TfrmAvvio"), QString(), Kind::Compact) {}
-};
 
 } // namespace
 
-class TestReceiptEditor : public QObject {
+class TestReceiptEditor : public QObject, ReceiptEditorFixture {
     Q_OBJECT
-    ScreenTest t;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<MainMenu> menu;
-    std::unique_ptr<TfrmRicevute> editor;
 
-    QString yearFile() const { return receiptsArchivePath(2027); }
-    void writeReceipts(const QList<ReceiptRecord>& receipts) const {
-        RecordFile<ReceiptRecord> file;
-        file.openOrCreate(yearFile());
-        for (const ReceiptRecord& stored : receipts)
-            file.append(stored);
-    }
-    ReceiptRecord storedReceipt(qint64 position) const {
-        RecordFile<ReceiptRecord> file;
-        file.openOrCreate(yearFile());
-        file.seek(position - 1);
-        return file.read();
-    }
     qint64 fileSize() const { return QFileInfo(yearFile()).size(); }
-    void openEditor() {
-        editor = std::make_unique<TfrmRicevute>(*flow);
-        flow->add(Screen::Ricevute, editor.get());
-        editor->setYear(QStringLiteral("2027"));
-        flow->moveTo(Screen::Ricevute, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     QString lastMessage() const {
         return t.messages.isEmpty() ? QString() : t.messages.last().text;
@@ -89,19 +48,8 @@ class TestReceiptEditor : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        t.setUpSeams();
-        setClockForTests(QDateTime(QDate(2027, 3, 15), QTime(10, 0)));
-        flow = std::make_unique<ScreenFlow>([] {});
-        menu = std::make_unique<MainMenu>(*flow);
-        flow->add(Screen::Avvio, menu.get());
-    }
-    void cleanup() {
-        t.tearDownSeams();
-        editor.reset();
-        menu.reset();
-        flow.reset();
-    }
+    void init() { setUpScreens(QDateTime(QDate(2027, 3, 15), QTime(10, 0))); }
+    void cleanup() { tearDownScreens(); }
 
     void textsFit() {
         openEditor();
@@ -128,7 +76,7 @@ private Q_SLOTS:
 
     void numberCountsFromTheStartValue() {
         storeNumberingStart(QStringLiteral("10"));
-        writeReceipts({receipt(10), receipt(11), receipt(12)});
+        writeReceipts(2027, {receipt(10), receipt(11), receipt(12)});
         openEditor();
         QCOMPARE(editor->txtNumRic->text(), QStringLiteral("13"));
         fillMandatory();
@@ -148,7 +96,7 @@ private Q_SLOTS:
     }
 
     void saveAppendsThenOverwritesInPlace() {
-        writeReceipts({receipt(1), receipt(2)});
+        writeReceipts(2027, {receipt(1), receipt(2)});
         openEditor();
         fillMandatory();
         editor->txtImporto[2]->setText(QStringLiteral("12,50"));
@@ -157,16 +105,16 @@ private Q_SLOTS:
         QCOMPARE(editor->position(), QStringLiteral("3"));
         QCOMPARE(fileSize(), 3 * ReceiptRecord::Size);
         QCOMPARE(editor->txtTotale->text(), QStringLiteral("12,50"));
-        QCOMPARE(storedReceipt(3).Totale, QStringLiteral("12,50"));
-        QCOMPARE(storedReceipt(3).Importo[0], QString());
+        QCOMPARE(storedReceipt(2027, 3).Totale, QStringLiteral("12,50"));
+        QCOMPARE(storedReceipt(2027, 3).Importo[0], QString());
 
         editor->chkDaSaldare->setChecked(true);
         click(editor->cmdSalva);
         QCOMPARE(lastMessage(), QStringLiteral("Le modifiche apportate alla scheda corrente sono "
                                                "state salvate in archivio."));
         QCOMPARE(fileSize(), 3 * ReceiptRecord::Size);
-        QCOMPARE(storedReceipt(3).DaSaldare, QStringLiteral("Sì"));
-        QCOMPARE(storedReceipt(2), receipt(2));
+        QCOMPARE(storedReceipt(2027, 3).DaSaldare, QStringLiteral("Sì"));
+        QCOMPARE(storedReceipt(2027, 2), receipt(2));
     }
 
     // Another copy of the program on the shared folder may have stored the number meanwhile.
@@ -181,7 +129,7 @@ private Q_SLOTS:
     void usedNumberOffersTheFirstFreeOne() {
         QFETCH(QList<bool>, answers);
         QFETCH(QString, storedNumber);
-        writeReceipts({receipt(1), receipt(2), receipt(3)});
+        writeReceipts(2027, {receipt(1), receipt(2), receipt(3)});
         openEditor();
         fillMandatory();
         editor->txtNumRic->setText(QStringLiteral("2"));
@@ -208,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(t.messages.size(), answers.size() + 1);
         QCOMPARE(lastMessage(), QStringLiteral("La scheda corrente è stata inserita in archivio."));
         QCOMPARE(fileSize(), 4 * ReceiptRecord::Size);
-        QCOMPARE(storedReceipt(4).NumRic, storedNumber);
+        QCOMPARE(storedReceipt(2027, 4).NumRic, storedNumber);
         QCOMPARE(editor->txtNumRic->text(), storedNumber);
 
         // Its own stored number is no new clash, also when the user kept a used one.
@@ -285,7 +233,7 @@ private Q_SLOTS:
     }
 
     void duplicateEmptiesTheNumber() {
-        writeReceipts({receipt(1)});
+        writeReceipts(2027, {receipt(1)});
         openEditor();
         click(editor->cmdDuplica);
         QCOMPARE(t.messages.last().kind, MessageKind::Warning);
@@ -302,8 +250,8 @@ private Q_SLOTS:
     }
 
     void storedFlagTicksTheBox() {
-        writeReceipts({receipt(1, QStringLiteral("Sì")), receipt(2, QStringLiteral("No")),
-                       receipt(3, QStringLiteral("?"))});
+        writeReceipts(2027, {receipt(1, QStringLiteral("Sì")), receipt(2, QStringLiteral("No")),
+                             receipt(3, QStringLiteral("?"))});
         openEditor();
         click(editor->cmdPrimo);
         QVERIFY(editor->chkDaSaldare->isChecked());

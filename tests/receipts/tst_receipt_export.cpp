@@ -1,11 +1,8 @@
 #include "receipts/TfrmExpRicevute.h"
 #include "receipts/TfrmRicevute.h"
-#include "shell/ScreenFlow.h"
-#include "shell/TfrmGuida.h"
 #include "storage/ProgramFolder.h"
-#include "storage/RecordFile.h"
+#include "tests/receipts/ReceiptFixtures.h"
 #include "tests/support/ExportWindowTests.h"
-#include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
 #include "ui/Clock.h"
@@ -13,73 +10,39 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <functional>
 
 namespace {
 
+// Every payer line filled, and a second item further down.
 ReceiptRecord receipt(int number, const QString& date, const QString& flag) {
-    ReceiptRecord stored;
-    stored.NumRic = QString::number(number);
+    ReceiptRecord stored =
+        sampleReceipt(QString::number(number), QStringLiteral("Cliente %1").arg(number),
+                      QStringLiteral("Quota sociale"), flag);
     stored.Data = date;
-    stored.LavRigo[0] = QStringLiteral("Circolo Nautico Velarno");
-    stored.CliRigo = {QStringLiteral("Cliente %1").arg(number), QStringLiteral("Via Po 3"),
-                      QStringLiteral("10123 Torino TO"), QStringLiteral("Tel. 011 556677"),
-                      QStringLiteral("Codice fiscale: BNCLCU80A41L219X")};
-    stored.Descrizione[0] = QStringLiteral("Quota sociale");
-    stored.Importo[0] = QStringLiteral("25,00");
+    stored.CliRigo[1] = QStringLiteral("Via Po 3");
+    stored.CliRigo[2] = QStringLiteral("10123 Torino TO");
+    stored.CliRigo[3] = QStringLiteral("Tel. 011 556677");
+    stored.CliRigo[4] = QStringLiteral("Codice fiscale: BNCLCU80A41L219X");
     stored.Descrizione[4] = QStringLiteral("Noleggio deriva");
     stored.Importo[4] = QStringLiteral("100,50");
     stored.Totale = QStringLiteral("125,50");
-    stored.DaSaldare = flag;
     return stored;
 }
 
-void writeReceipts(int year, const QList<ReceiptRecord>& receipts) {
-    RecordFile<ReceiptRecord> file;
-    file.openOrCreate(receiptsArchivePath(year));
-    for (const ReceiptRecord& stored : receipts)
-        file.append(stored);
-}
-
-// A placeholder for the main menu, which the editor shows when it closes.
-class MainMenu : public PersistentScreen {
-public:
-    explicit MainMenu(ScreenFlow& flow)
-        : PersistentScreen(flow, QStringLiteral("TfrmAvvio"), QString(), Kind::Compact) {}
-};
-
 } // namespace
 
-class TestReceiptExport : public QObject {
+class TestReceiptExport : public QObject, ReceiptEditorFixture {
     Q_OBJECT
-    ScreenTest t;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<MainMenu> menu;
-    std::unique_ptr<TfrmRicevute> editor;
-    QStringList helpShown; // title, then text, of the help window opened from the export
 
     QString exportPath() const {
         return t.programFolder() + QStringLiteral("/Riepilogo_Ricevute.xls");
     }
 
-    void openEditor(const QString& year) {
-        editor = std::make_unique<TfrmRicevute>(*flow);
-        flow->add(Screen::Ricevute, editor.get());
-        editor->setYear(year);
-        flow->moveTo(Screen::Ricevute, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    }
-
     // Opens the export from the receipt editor's button and hands the live window to drive.
     void openExport(const std::function<void(TfrmExpRicevute&)>& drive) {
         setDialogDriverForTests([&](QDialog& dialog) {
-            if (auto* help = qobject_cast<TfrmGuida*>(&dialog)) {
-                helpShown = QStringList{help->lblTitolo->text(), help->txtGuida->toPlainText()};
-                click(help->btnChiudi);
-                return;
-            }
             auto* window = qobject_cast<TfrmExpRicevute*>(&dialog);
             QVERIFY(window);
             QVERIFY(waitUntilActive(window));
@@ -90,19 +53,8 @@ class TestReceiptExport : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        t.setUpSeams();
-        setClockForTests(QDateTime(QDate(2027, 3, 20), QTime(9, 0)));
-        flow = std::make_unique<ScreenFlow>([] {});
-        menu = std::make_unique<MainMenu>(*flow);
-        flow->add(Screen::Avvio, menu.get());
-    }
-    void cleanup() {
-        t.tearDownSeams();
-        editor.reset();
-        menu.reset();
-        flow.reset();
-    }
+    void init() { setUpScreens(QDateTime(QDate(2027, 3, 20), QTime(9, 0))); }
+    void cleanup() { tearDownScreens(); }
 
     // Whatever year the receipts carry in their dates.
     void gridShowsTheYearOpenInTheEditor() {
@@ -200,22 +152,6 @@ private Q_SLOTS:
         const QByteArray exported = fileBytes(exportPath());
         QCOMPARE(exported.count("<tr>"), 1);
         QVERIFY(exported.endsWith("Da saldare</td></tr></table></body></html>"));
-    }
-
-    void helpShowsTheExportTopic() {
-        openEditor(QStringLiteral("2027"));
-        openExport([](TfrmExpRicevute& window) { click(window.cmdGuida); });
-        QCOMPARE(helpShown.value(0),
-                 QStringLiteral("Esportazione archivio ricevute in Microsoft Excel."));
-        const QStringList paragraphs =
-            helpShown.value(1).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
-        QCOMPARE(paragraphs.size(), 3);
-        QVERIFY(paragraphs[0].startsWith(
-            QStringLiteral("Il pulsante Esporta archivio consente di esportare tutte le ricevute "
-                           "emesse in un anno solare in un foglio di Microsoft Excel")));
-        QCOMPARE(paragraphs[2].trimmed(),
-                 QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco "
-                                "fisso assegnandogli un nome qualsiasi."));
     }
 };
 

@@ -2,11 +2,10 @@
 #include "receipts/TfrmDaSaldare.h"
 #include "receipts/TfrmRicevute.h"
 #include "receipts/TfrmTrovaRicevute.h"
-#include "shell/ScreenFlow.h"
 #include "storage/MemberRecord.h"
 #include "storage/ProgramFolder.h"
-#include "storage/RecordFile.h"
-#include "tests/support/ScreenTest.h"
+#include "tests/receipts/ReceiptFixtures.h"
+#include "tests/support/MemberArchive.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
 #include "ui/Clock.h"
@@ -23,33 +22,12 @@
 
 namespace {
 
-ReceiptRecord receipt(const QString& number, const QString& payer, const QString& item,
-                      const QString& flag = QStringLiteral("No")) {
-    ReceiptRecord stored;
-    stored.NumRic = number;
-    stored.Data = QStringLiteral("15/03/2027");
-    stored.LavRigo[0] = QStringLiteral("Circolo Nautico Velarno");
-    stored.CliRigo[0] = payer;
-    stored.Descrizione[0] = item;
-    stored.Importo[0] = QStringLiteral("25,00");
-    stored.Totale = QStringLiteral("25,00");
-    stored.DaSaldare = flag;
-    return stored;
-}
-
 QStringList texts(std::initializer_list<const char*> list) {
     QStringList result;
     for (const char* text : list)
         result.append(QString::fromUtf8(text));
     return result;
 }
-
-// A placeholder for the main menu, which the editor shows when it closes.
-class MainMenu : public PersistentScreen {
-public:
-    explicit MainMenu(ScreenFlow& flow)
-        : PersistentScreen(flow, QStringLiteral("TfrmAvvio"), QString(), Kind::Compact) {}
-};
 
 QStringList numbersListed(SummaryListDialog& list) {
     QStringList numbers;
@@ -67,27 +45,9 @@ void doubleClickRow(SummaryListDialog& list, int row) {
 
 } // namespace
 
-class TestReceiptLists : public QObject {
+class TestReceiptLists : public QObject, ReceiptEditorFixture {
     Q_OBJECT
-    ScreenTest t;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<MainMenu> menu;
-    std::unique_ptr<TfrmRicevute> editor;
 
-    QString yearFile() const { return receiptsArchivePath(2027); }
-    void writeReceipts(const QList<ReceiptRecord>& receipts) const {
-        RecordFile<ReceiptRecord> file;
-        file.openOrCreate(yearFile());
-        for (const ReceiptRecord& stored : receipts)
-            file.append(stored);
-    }
-    void openEditor() {
-        editor = std::make_unique<TfrmRicevute>(*flow);
-        flow->add(Screen::Ricevute, editor.get());
-        editor->setYear(QStringLiteral("2027"));
-        flow->moveTo(Screen::Ricevute, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    }
     // Presses an editor button that opens a window, and lets the test act on that window.
     template <class Window>
     void runFromEditor(QPushButton* button, const std::function<void(Window&)>& act) {
@@ -114,23 +74,12 @@ class TestReceiptLists : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        t.setUpSeams();
-        setClockForTests(QDateTime(QDate(2027, 3, 20), QTime(10, 0)));
-        flow = std::make_unique<ScreenFlow>([] {});
-        menu = std::make_unique<MainMenu>(*flow);
-        flow->add(Screen::Avvio, menu.get());
-    }
-    void cleanup() {
-        t.tearDownSeams();
-        editor.reset();
-        menu.reset();
-        flow.reset();
-    }
+    void init() { setUpScreens(QDateTime(QDate(2027, 3, 20), QTime(10, 0))); }
+    void cleanup() { tearDownScreens(); }
 
     void criteriaPanelFirst() {
-        writeReceipts(
-            {receipt(QStringLiteral("1"), QStringLiteral("Rossi"), QStringLiteral("Quota"))});
+        writeReceipts(2027, {sampleReceipt(QStringLiteral("1"), QStringLiteral("Rossi"),
+                                           QStringLiteral("Quota"))});
         openEditor();
         runSearch([](TfrmTrovaRicevute& window) {
             QCOMPARE(window.windowTitle(), QStringLiteral(" Trova ricevute in archivio"));
@@ -175,16 +124,16 @@ private Q_SLOTS:
     void searchByCriteria() {
         QFETCH(QStringList, boxesAndTexts);
         QFETCH(QStringList, numbers);
-        ReceiptRecord boat = receipt(QStringLiteral("9"), QStringLiteral("Rossi Anna"),
-                                     QStringLiteral("Noleggio barca"));
+        ReceiptRecord boat = sampleReceipt(QStringLiteral("9"), QStringLiteral("Rossi Anna"),
+                                           QStringLiteral("Noleggio barca"));
         boat.Descrizione[1] = QStringLiteral("Quota sociale");
-        writeReceipts({receipt(QStringLiteral("10"), QStringLiteral("Rossi Mario"),
-                               QStringLiteral("Quota sociale")),
-                       boat,
-                       receipt(QStringLiteral("11"), QStringLiteral("Bianchi Luca"),
-                               QStringLiteral("Quota sociale")),
-                       receipt(QStringLiteral("12"), QStringLiteral("ROSSI SRL"),
-                               QStringLiteral("QUOTA ANNUALE"))});
+        writeReceipts(2027, {sampleReceipt(QStringLiteral("10"), QStringLiteral("Rossi Mario"),
+                                           QStringLiteral("Quota sociale")),
+                             boat,
+                             sampleReceipt(QStringLiteral("11"), QStringLiteral("Bianchi Luca"),
+                                           QStringLiteral("Quota sociale")),
+                             sampleReceipt(QStringLiteral("12"), QStringLiteral("ROSSI SRL"),
+                                           QStringLiteral("QUOTA ANNUALE"))});
         openEditor();
         runSearch([&](TfrmTrovaRicevute& window) {
             for (int i = 0; i + 1 < boxesAndTexts.size(); i += 2) {
@@ -239,17 +188,18 @@ private Q_SLOTS:
         QFETCH(int, row);
         QList<ReceiptRecord> twins;
         for (const char* town : {"Cervia", "Cesenatico"}) {
-            ReceiptRecord twin = receipt(QStringLiteral("5"), QStringLiteral("Rossi Mario"),
-                                         QStringLiteral("Quota sociale"), QStringLiteral("Sì"));
+            ReceiptRecord twin =
+                sampleReceipt(QStringLiteral("5"), QStringLiteral("Rossi Mario"),
+                              QStringLiteral("Quota sociale"), QStringLiteral("Sì"));
             twin.CliRigo[2] = QString::fromUtf8(town);
             twin.LavRigo[1] = QString::fromUtf8(town);
             twins.append(twin);
         }
         twins[0].Descrizione[1] = QStringLiteral("Tessera");
         twins[0].Importo[1] = QStringLiteral("5,00");
-        writeReceipts(
-            {receipt(QStringLiteral("4"), QStringLiteral("Verdi"), QStringLiteral("Quota sociale")),
-             twins[0], twins[1]});
+        writeReceipts(2027, {sampleReceipt(QStringLiteral("4"), QStringLiteral("Verdi"),
+                                           QStringLiteral("Quota sociale")),
+                             twins[0], twins[1]});
         openEditor();
         editor->chkDaSaldare->setChecked(false);
         const auto act = [row](SummaryListDialog& list) {
@@ -282,14 +232,14 @@ private Q_SLOTS:
     // Sorted by text, so 10 before 9; a receipt settled and saved in the editor leaves the list
     // at its next opening.
     void unsettledListIsSortedAndFollowsTheFile() {
-        ReceiptRecord longPayer = receipt(
+        ReceiptRecord longPayer = sampleReceipt(
             QStringLiteral("10"), QStringLiteral("Associazione Sportiva Dilettantistica Velarno"),
             QStringLiteral("Quota sociale"), QStringLiteral("Sì"));
-        writeReceipts({receipt(QStringLiteral("9"), QStringLiteral("Rossi"),
-                               QStringLiteral("Quota"), QStringLiteral("Sì")),
-                       receipt(QStringLiteral("11"), QStringLiteral("Bianchi"),
-                               QStringLiteral("Quota"), QStringLiteral("No")),
-                       longPayer});
+        writeReceipts(2027, {sampleReceipt(QStringLiteral("9"), QStringLiteral("Rossi"),
+                                           QStringLiteral("Quota"), QStringLiteral("Sì")),
+                             sampleReceipt(QStringLiteral("11"), QStringLiteral("Bianchi"),
+                                           QStringLiteral("Quota"), QStringLiteral("No")),
+                             longPayer});
         openEditor();
         runUnsettled([](TfrmDaSaldare& list) {
             QCOMPARE(list.windowTitle(), QStringLiteral(" Riepilogo conti non ancora saldati"));
@@ -313,12 +263,12 @@ private Q_SLOTS:
 
     // Records that cannot be listed are told of once, after the list is shown.
     void skippedRecordsAreToldOnce() {
-        ReceiptRecord noDate = receipt(QStringLiteral("2"), QStringLiteral("Rossi"),
-                                       QStringLiteral("Quota"), QStringLiteral("Sì"));
+        ReceiptRecord noDate = sampleReceipt(QStringLiteral("2"), QStringLiteral("Rossi"),
+                                             QStringLiteral("Quota"), QStringLiteral("Sì"));
         noDate.Data = QStringLiteral("32/03/2027");
-        writeReceipts({receipt(QStringLiteral("1"), QStringLiteral("Rossi"),
-                               QStringLiteral("Quota"), QStringLiteral("Sì")),
-                       noDate});
+        writeReceipts(2027, {sampleReceipt(QStringLiteral("1"), QStringLiteral("Rossi"),
+                                           QStringLiteral("Quota"), QStringLiteral("Sì")),
+                             noDate});
         QFile file(yearFile());
         QVERIFY(file.open(QIODevice::Append));
         file.write(QByteArray(100, 'x')); // a write that never ended
@@ -379,12 +329,7 @@ private Q_SLOTS:
         member.CodFisc = QStringLiteral("RSSMRA80A01C553X");
         MemberRecord other;
         other.Dipendente = QStringLiteral("Bianchi Luca");
-        {
-            RecordFile<MemberRecord> archive;
-            archive.openOrCreate(membersArchivePath());
-            archive.append(other);
-            archive.append(member);
-        }
+        writeArchive({other, member});
         openEditor();
         editor->txtDescrizione[0]->setText(QStringLiteral("Quota sociale"));
         runFromEditor<TfrmTrovaAnagrafica>(editor->impCliente, [](TfrmTrovaAnagrafica& search) {

