@@ -1,81 +1,102 @@
-// The member search and the subscription lists of a large association: each scan of 100,000
-// members timed against a plain sequential read of the same file. Usage: bench_member_lists
-// [folder] (default: a temporary folder).
-#include "bench/ArchiveGenerator.h"
-#include "bench/BenchTiming.h"
+// The member search and the subscription lists of a large association, 100,000 members: each
+// screen timed from the user's click to its first page painted, beside a plain read of Soci.pro
+// and a bare QListView showing the same lines, and checked against the slow path. Headless:
+// QT_QPA_PLATFORM=offscreen bench_member_lists [folder] (default: a temporary folder).
+#include "bench/ScreenBench.h"
+#include "bench/SlowPath.h"
+#include "members/TfrmScadute.h"
+#include "members/TfrmSospesi.h"
+#include "members/TfrmTrovaAnagrafica.h"
 #include "rules/MemberLists.h"
-#include "storage/MemberRecord.h"
+#include "storage/TextCodec.h"
+#include "ui/Clock.h"
 
-#include <QTemporaryDir>
-#include <algorithm>
-#include <cstdio>
-#include <functional>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
 
 namespace {
 
 constexpr qint64 members = 100000;
-constexpr int rounds = 9;
-constexpr double target = 1.5;
 // Inside the generated expiry dates (2024 to 2027), so both lists hold many members.
-const QDate today(2025, 6, 15);
+const QDate day(2025, 6, 15);
 
-struct Scan {
-    const char* name;
-    std::function<ListScan(const QString& path)> run;
-    QList<qint64> times = {};
-    size_t listed = 0;
-};
+// The search window with one criterion typed, timed from the click on "Cerca".
+ScreenRun searchScreen(QLineEdit* TfrmTrovaAnagrafica::*box, const QString& typed) {
+    TfrmTrovaAnagrafica window(nullptr);
+    window.show();
+    (window.*box)->setText(typed);
+    const qint64 nanoseconds = untilFirstPaint([&] {
+        window.btnCerca->click();
+        return &window;
+    });
+    return {nanoseconds, window.model().lines()};
+}
 
-MemberSearch searchFor(FieldSpec field, const QString& typed) {
-    return MemberSearch({{field, typed}});
+// A subscription list, opened by the editor's button: built when shown.
+template <class Window> ScreenRun subscriptionScreen() {
+    std::unique_ptr<Window> window;
+    const qint64 nanoseconds = untilFirstPaint([&] {
+        window = std::make_unique<Window>(nullptr);
+        return window.get();
+    });
+    return {nanoseconds, window->model().lines()};
+}
+
+template <class Listed> QStringList slowMembers(const QString& path, const Listed& listed) {
+    QStringList lines;
+    for (const MemberRecord& member : decodedMembers(path)) {
+        if (listed(member))
+            lines.append(slowMemberLine(member));
+    }
+    return plainlySorted(lines);
+}
+
+// A search by one box; the scan alone is timed too when it lists few lines.
+ScreenCase searchCase(const char* name, const QString& path, QLineEdit* TfrmTrovaAnagrafica::*box,
+                      QString MemberRecord::*field, FieldSpec searched, const QString& typed) {
+    ScreenCase screenCase{name, [box, typed] { return searchScreen(box, typed); },
+                          [path, field, typed] {
+                              return slowMembers(path, [field, typed](const MemberRecord& member) {
+                                  return holdsTyped(member.*field, typed);
+                              });
+                          }};
+    if (!typed.isEmpty())
+        screenCase.scan = [path, search = MemberSearch({{searched, typed}})] {
+            searchMembers(path, search);
+        };
+    return screenCase;
+}
+
+// From the days of notice before the expiry date (notice 0: the expiry date itself) onwards.
+bool expiringOrExpired(const MemberRecord& member) {
+    return slowDate(member.DataSca).addDays(-trimBlanks(member.Preavviso).toInt()) <= day;
+}
+
+bool expired(const MemberRecord& member) {
+    return slowDate(member.DataSca) < day;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QTemporaryDir temporary;
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
-    const QString path = folder + QStringLiteral("/Soci.pro");
-    if (!ArchiveGenerator().writeMembersArchive(path, members))
-        qFatal("cannot write %s", qPrintable(path));
-    const qint64 bytes = members * MemberRecord::Size;
-    std::printf("%lld members in %s (%.1f MB), today %s\n", static_cast<long long>(members),
-                qPrintable(path), double(bytes) / 1e6,
-                qPrintable(today.toString(QStringLiteral("dd/MM/yyyy"))));
+    QApplication application(argc, argv);
+    const ScreenBench bench = ScreenBench::withMembers(members);
+    const QString path = bench.archivePath();
+    setClockForTests(QDateTime(day, QTime(9, 0)));
 
-    const MemberSearch byName = searchFor(MemberFields::Dipendente, QStringLiteral("ross"));
-    const MemberSearch byCity = searchFor(MemberFields::Citta, QStringLiteral("roma"));
-    std::vector<Scan> scans{
-        {"search name \"ross\"", [&](const QString& p) { return searchMembers(p, byName); }},
-        {"search city \"roma\"", [&](const QString& p) { return searchMembers(p, byCity); }},
-        {"expiring or expired list",
-         [](const QString& p) {
-             return expiryListOfFile(p, ExpiryList::ExpiringOrExpired, today);
-         }},
-        {"expired list",
-         [](const QString& p) { return expiryListOfFile(p, ExpiryList::Expired, today); }},
+    const std::vector<ScreenCase> cases{
+        searchCase("search name \"ross\"", path, &TfrmTrovaAnagrafica::txtDipendente,
+                   &MemberRecord::Dipendente, MemberFields::Dipendente, QStringLiteral("ross")),
+        searchCase("search city \"roma\"", path, &TfrmTrovaAnagrafica::txtCitta,
+                   &MemberRecord::Citta, MemberFields::Citta, QStringLiteral("roma")),
+        searchCase("search without criteria (all)", path, &TfrmTrovaAnagrafica::txtDipendente,
+                   &MemberRecord::Dipendente, MemberFields::Dipendente, QString()),
+        {"expiring or expired list", subscriptionScreen<TfrmSospesi>,
+         [&] { return slowMembers(path, expiringOrExpired); }},
+        {"expired list", subscriptionScreen<TfrmScadute>,
+         [&] { return slowMembers(path, expired); }},
     };
-
-    // All from the disk cache: the first read only brings the file in.
-    plainRead(path);
-    QList<qint64> readTimes;
-    quint64 touched = 0;
-    for (int round = 0; round < rounds; ++round) {
-        readTimes.append(timed([&] { touched += plainRead(path); }));
-        for (Scan& scan : scans) {
-            ListScan result; // freed after the timing: the window keeps its lines
-            scan.times.append(timed([&] { result = scan.run(path); }));
-            scan.listed = result.entries.size();
-        }
-    }
-    const double readMs = medianMilliseconds(readTimes);
-    std::printf("plain sequential read (1 MiB blocks)  %8.1f ms %8.0f MB/s\n", readMs,
-                double(bytes) / 1e3 / readMs);
-    for (const Scan& scan : scans) {
-        const double scanMs = medianMilliseconds(scan.times);
-        std::printf("%-28s %8.1f ms %7zu listed  ratio %5.2fx (target %.1fx or less)\n", scan.name,
-                    scanMs, scan.listed, scanMs / readMs, target);
-    }
-    std::printf("(%llu)\n", static_cast<unsigned long long>(touched % 10));
-    return 0;
+    return bench.run(cases);
 }

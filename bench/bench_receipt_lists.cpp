@@ -1,73 +1,94 @@
-// The receipt search and the unsettled list of a large association: a year of 100,000
-// receipts, each timed against a plain sequential read of the same file.
-// Usage: bench_receipt_lists [folder] (default: a temporary folder).
-#include "bench/ArchiveGenerator.h"
-#include "bench/BenchTiming.h"
+// The receipt search and the unsettled list of a large association, a year of 100,000 receipts:
+// each screen timed from the user's click to its first page painted, beside a plain read of the
+// file and a bare QListView showing the same lines, and checked against the slow path. Headless:
+// QT_QPA_PLATFORM=offscreen bench_receipt_lists [folder] (default: a temporary folder).
+#include "bench/ScreenBench.h"
+#include "bench/SlowPath.h"
+#include "receipts/TfrmDaSaldare.h"
+#include "receipts/TfrmTrovaRicevute.h"
 #include "rules/ReceiptLists.h"
-#include "storage/ReceiptRecord.h"
+#include "storage/TextCodec.h"
 
-#include <QTemporaryDir>
-#include <algorithm>
-#include <cstdio>
-#include <functional>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
 
 namespace {
 
 constexpr int year = 2024;
 constexpr qint64 receipts = 100000;
-constexpr int rounds = 9;
+const QString payerTyped = QStringLiteral("ross");
+const QString itemTyped = QStringLiteral("quota");
 
-struct Timing {
-    const char* name;
-    std::function<std::size_t()> run; // the number of lines listed
-    QList<qint64> times = {};
-    std::size_t lines = 0;
-};
+// The search window with the payer and the first item typed, timed from the click on "Cerca".
+ScreenRun searchScreen(const QString& path, const QString& payer, const QString& item) {
+    TfrmTrovaRicevute window(nullptr);
+    window.setReceiptsFile(path, {});
+    window.show();
+    window.txtCliRigo[0]->setText(payer);
+    window.txtDescrizione[0]->setText(item);
+    const qint64 nanoseconds = untilFirstPaint([&] {
+        window.btnCerca->click();
+        return &window;
+    });
+    return {nanoseconds, window.model().lines()};
+}
+
+// Opened by the editor's button: built when shown.
+ScreenRun unsettledScreen(const QString& path) {
+    std::unique_ptr<TfrmDaSaldare> window;
+    const qint64 nanoseconds = untilFirstPaint([&] {
+        window = std::make_unique<TfrmDaSaldare>(nullptr);
+        window->setReceiptsFile(path, {});
+        return window.get();
+    });
+    return {nanoseconds, window->model().lines()};
+}
+
+// The search lists in file order.
+QStringList slowSearch(const QString& path, const QString& payer, const QString& item) {
+    QStringList lines;
+    for (const ReceiptRecord& receipt : decodedReceipts(path)) {
+        if (holdsTyped(receipt.CliRigo[0], payer) && holdsTyped(receipt.Descrizione[0], item))
+            lines.append(slowReceiptLine(receipt, PayerLabel::Pagatore));
+    }
+    return lines;
+}
+
+QStringList slowUnsettled(const QString& path) {
+    QStringList lines;
+    for (const ReceiptRecord& receipt : decodedReceipts(path)) {
+        if (trimBlanks(receipt.DaSaldare) == QStringLiteral("Sì"))
+            lines.append(slowReceiptLine(receipt, PayerLabel::Cliente));
+    }
+    return plainlySorted(lines);
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QTemporaryDir temporary;
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
-    const QString path = folder + QStringLiteral("/%1.ric").arg(year);
-    if (!ArchiveGenerator().writeReceiptsArchive(path, year, receipts))
-        qFatal("cannot write %s", qPrintable(path));
-    const qint64 bytes = receipts * ReceiptRecord::Size;
-    std::printf("%lld receipts of %d in %s (%.1f MB)\n", static_cast<long long>(receipts), year,
-                qPrintable(path), double(bytes) / 1e6);
+    QApplication application(argc, argv);
+    const ScreenBench bench = ScreenBench::withReceipts(year, receipts);
+    const QString path = bench.archivePath();
 
-    ReceiptCriteria payerRoss;
-    payerRoss[2] = QStringLiteral("ross"); // payer line 1
-    ReceiptCriteria payerAndItem = payerRoss;
-    payerAndItem[6] = QStringLiteral("quota"); // first description
-    // A progress callback as the screens pass it, never stopping the scan.
-    const ScanProgress progress = [](qint64, qint64) { return true; };
-    std::vector<Timing> timings = {
-        {"search: payer \"ross\"",
-         [&] { return searchReceipts(path, payerRoss, progress).entries.size(); }},
+    ReceiptCriteria payerOnly;
+    payerOnly[2] = payerTyped; // payer line 1
+    ReceiptCriteria payerAndItem = payerOnly;
+    payerAndItem[6] = itemTyped; // first description
+    const std::vector<ScreenCase> cases{
+        {"search: payer \"ross\"", [&] { return searchScreen(path, payerTyped, QString()); },
+         [&] { return slowSearch(path, payerTyped, QString()); },
+         [&] { searchReceipts(path, payerOnly); }},
         {"search: payer \"ross\", item \"quota\"",
-         [&] { return searchReceipts(path, payerAndItem, progress).entries.size(); }},
+         [&] { return searchScreen(path, payerTyped, itemTyped); },
+         [&] { return slowSearch(path, payerTyped, itemTyped); },
+         [&] { searchReceipts(path, payerAndItem); }},
         {"search: no criteria (every receipt)",
-         [&] { return searchReceipts(path, ReceiptCriteria{}, progress).entries.size(); }},
-        {"unsettled list", [&] { return unsettledReceipts(path, progress).entries.size(); }},
+         [&] { return searchScreen(path, QString(), QString()); },
+         [&] { return slowSearch(path, QString(), QString()); }},
+        {"unsettled list", [&] { return unsettledScreen(path); },
+         [&] { return slowUnsettled(path); }, [&] { unsettledReceipts(path); }},
     };
-
-    // All from the disk cache: the first read only brings the file in.
-    plainRead(path);
-    QList<qint64> readTimes;
-    quint64 touched = 0;
-    for (int round = 0; round < rounds; ++round) {
-        readTimes.append(timed([&] { touched += plainRead(path); }));
-        for (Timing& timing : timings)
-            timing.times.append(timed([&] { timing.lines = timing.run(); }));
-    }
-    const double readMs = medianMilliseconds(readTimes);
-    std::printf("plain sequential read (1 MiB blocks)   %8.1f ms\n", readMs);
-    for (const Timing& timing : timings) {
-        const double ms = medianMilliseconds(timing.times);
-        std::printf("%-38s %8.1f ms  %6zu lines  ratio %5.2fx (target 1.5x or less)\n", timing.name,
-                    ms, timing.lines, ms / readMs);
-    }
-    std::printf("(%llu)\n", static_cast<unsigned long long>(touched % 10));
-    return 0;
+    return bench.run(cases);
 }
