@@ -66,19 +66,24 @@ bool TfrmLibroSoci::readRegister(MembersRegister& found) {
     return true;
 }
 
-void TfrmLibroSoci::printRegister() {
+std::optional<Report> TfrmLibroSoci::registerReport() {
     MembersRegister found;
     if (!readRegister(found))
-        return;
+        return std::nullopt;
     std::array<QString, 5> association;
     try {
         association = associationLines();
     } catch (const StorageError&) {
         showMessage(this, MessageKind::Error, archiveAccessMessage());
-        return;
+        return std::nullopt;
     }
     const QString title = registerTitle(association, dateFromText(txtData->text()));
-    printReport(this, listReport(title, registerLines(found.rows)));
+    return listReport(title, registerLines(found.rows));
+}
+
+void TfrmLibroSoci::printRegister() {
+    if (const std::optional<Report> report = registerReport())
+        printReport(this, *report);
 }
 
 void TfrmLibroSoci::exportRegister() {

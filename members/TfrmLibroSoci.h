@@ -1,6 +1,9 @@
 #pragma once
 
 #include "shell/ScreenKinds.h"
+#include "ui/Report.h"
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -17,6 +20,10 @@ public:
     QLabel* lblIstruzioni;
     QLineEdit* txtData;
     QPushButton *btnStampa, *btnEsporta, *btnChiudi;
+
+    // The printout of the register on the typed date; nothing when the date is not one or the
+    // archive or the association's lines could not be read (the user has been told).
+    std::optional<Report> registerReport();
 
 private:
     // The register on the typed date; false when the date is not one or the archive could not

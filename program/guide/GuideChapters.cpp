@@ -72,11 +72,13 @@ GuideChapter firstSteps() {
             u"Listino_Prezzi.lst, il logo Logo.bmp, le foto nella sottocartella Schedario, i "
             u"documenti allegati in Documenti_Allegati e la password in unins000.dll.",
 
-            u"9. Come copiarli. Per una copia di sicurezza basta chiudere Velarno e copiare "
-            u"l'intera cartella del programma, con tutte le sottocartelle, su una chiavetta USB "
-            u"o su un altro disco; conviene farlo almeno una volta alla settimana e dare alla "
-            u"copia un nome con la data, ad esempio Velarno 2026-03-16. La stessa cartella "
-            u"copiata su una chiavetta si avvia anche da lì.",
+            u"9. Come copiarli. A ogni chiusura Velarno salva da solo una copia dei dati nella "
+            u"sottocartella Backup, come spiega il capitolo Copie di sicurezza. Quella "
+            u"cartella però sta sullo stesso disco: per una copia al riparo basta chiudere "
+            u"Velarno e copiare l'intera cartella del programma, con tutte le sottocartelle, su "
+            u"una chiavetta USB o su un altro disco; conviene farlo almeno una volta alla "
+            u"settimana e dare alla copia un nome con la data, ad esempio Velarno 2026-03-16. "
+            u"La stessa cartella copiata su una chiavetta si avvia anche da lì.",
         }),
         {
             {QStringLiteral("accesso"), QStringLiteral("La schermata di accesso."), 1},
@@ -133,15 +135,226 @@ GuideChapter troubleshooting() {
             u"altrove vecchie esportazioni Soci.xls e Riepilogo_Ricevute.xls, e si salva di "
             u"nuovo.",
 
-            u"Ripristinare una copia. Se un archivio si è danneggiato o si vuole tornare a una "
-            u"copia di sicurezza, si chiude Velarno su tutte le postazioni, si mette da parte la "
-            u"cartella attuale rinominandola e si copia al suo posto la cartella della copia di "
+            u"Ripristinare una copia. Se un archivio si è danneggiato o si vuole tornare "
+            u"indietro, la finestra Ripristina copia di sicurezza rimette al loro posto i dati "
+            u"di una delle copie che Velarno salva a ogni chiusura, come spiega il capitolo "
+            u"Copie di sicurezza. Per tornare invece a una copia dell'intera cartella fatta a "
+            u"mano, si chiude Velarno su tutte le postazioni, si mette da parte la cartella "
+            u"attuale rinominandola e si copia al suo posto la cartella della copia di "
             u"sicurezza, con lo stesso nome. Al successivo avvio Velarno lavora sui dati della "
             u"copia, password compresa.",
         }),
         {
             {QStringLiteral("password_errata"),
              QStringLiteral("Il messaggio della schermata di accesso per una password errata."), 1},
+        },
+    };
+}
+
+GuideChapter expiryNotice() {
+    return {
+        QStringLiteral("Scadenze nel menu principale"),
+        paragraphs({
+            u"Il menu principale segnala a colpo d'occhio gli abbonamenti che richiedono "
+            u"attenzione: in basso, accanto alle icone, una scritta sottolineata dice quanti "
+            u"abbonamenti sono in scadenza e quanti sono già scaduti, ad esempio 1 abbonamento "
+            u"in scadenza, 1 scaduto. Il conteggio viene rifatto ogni volta che il menu "
+            u"principale compare, con la data del giorno; quando nessun abbonamento è in "
+            u"scadenza o scaduto, la scritta non compare.",
+        }) + helpParagraphAbout(membersHelpText(), QStringLiteral("Il pulsante In scadenza")) +
+            paragraphs({
+                u"Un clic sulla scritta apre lo stesso elenco del pulsante In scadenza "
+                u"dell'archivio soci, la finestra Riepilogo soci con abbonamenti in scadenza o "
+                u"scaduti: i soci compaiono in ordine alfabetico, con codice fiscale, data di "
+                u"scadenza, recapito telefonico e note. Stampa stampa l'elenco e un doppio clic "
+                u"su un socio apre la sua scheda nella schermata Archivio soci, ad esempio per "
+                u"indicare la nuova scadenza dopo il rinnovo. Tornando al menu principale il "
+                u"conteggio è già aggiornato.",
+
+                u"Se il conteggio sembra sbagliato. Un socio viene contato tra gli abbonamenti "
+                u"in scadenza dal primo giorno di preavviso fino al giorno della scadenza "
+                u"compreso, e tra quelli scaduti dal giorno successivo; con il campo Giorni "
+                u"preavviso vuoto il preavviso è di zero giorni, quindi il socio risulta in "
+                u"scadenza soltanto il giorno stesso. Il conteggio si basa sulla data del "
+                u"computer: se la data di sistema è sbagliata, lo è anche il conteggio. Una "
+                u"scheda con una data di scadenza non valida non viene contata: la si corregge "
+                u"nell'archivio soci.",
+            }),
+        {
+            {QStringLiteral("menu_scadenze"),
+             QStringLiteral("Il conteggio degli abbonamenti, in basso nel menu principale."), 0},
+            {QStringLiteral("elenco_scadenze"),
+             QStringLiteral("L'elenco che si apre con un clic sul conteggio."), 2},
+        },
+    };
+}
+
+GuideChapter membersRegister() {
+    return {
+        QStringLiteral("Libro soci"),
+        paragraphs({
+            u"Il libro soci è l'elenco degli iscritti che l'associazione tiene aggiornato, ad "
+            u"esempio per l'assemblea dei soci. Velarno lo ricava dall'archivio dei soci: si "
+            u"apre con il pulsante Libro soci della schermata Archivio soci, che apre la "
+            u"finestra Libro soci.",
+
+            u"Nel campo Soci al: si indica la data del libro soci nel formato gg/mm/aaaa; "
+            u"Velarno propone la data odierna. Come ricorda la finestra, il libro soci elenca, "
+            u"in ordine di numero di tessera, i soci con l'abbonamento valido alla data "
+            u"indicata: chi ha l'abbonamento scaduto prima di quella data non compare, mentre "
+            u"un socio senza data di scadenza viene sempre elencato. Le tessere composte di "
+            u"sole cifre seguono l'ordine dei numeri e precedono le altre; i soci senza tessera "
+            u"compaiono per ultimi.",
+
+            u"Per ogni socio il libro riporta le colonne Tessera n., Nome e cognome, Nato il, "
+            u"Luogo di nascita, Codice fiscale, Residenza, Incarico e Scadenza. Stampa apre la "
+            u"finestra di stampa, dove si sceglie la stampante; il titolo della stampa riporta "
+            u"i dati dell'associazione scritti nei righi DATI ASSOCIAZIONE della schermata "
+            u"Emissione ricevute, seguiti da Libro soci al e dalla data. Esporta scrive il libro "
+            u"nel file Libro_Soci.xls della cartella del programma e chiede se aprirlo con "
+            u"Excel; Chiudi chiude la finestra.",
+
+            u"Se qualcosa non va. Una data incompleta o inesistente viene segnalata con il "
+            u"messaggio Attenzione: indicare la data del libro soci (gg/mm/aaaa). Se "
+            u"l'esportazione non riesce, di solito il file Libro_Soci.xls è ancora aperto in "
+            u"Excel: lo si chiude e si preme di nuovo Esporta. Ogni esportazione sostituisce "
+            u"il file precedente, per cui un libro da conservare va copiato altrove con un "
+            u"altro nome. Se un socio manca dal libro, la sua data di scadenza è precedente "
+            u"alla data indicata: la si controlla nella sua scheda.",
+        }),
+        {
+            {QStringLiteral("libro_soci"), QStringLiteral("La finestra Libro soci."), 1},
+            {QStringLiteral("stampa_libro_soci"),
+             QStringLiteral("L'inizio della stampa del libro soci."), 2},
+        },
+    };
+}
+
+GuideChapter numberingCheck() {
+    return {
+        QStringLiteral("Controllo della numerazione"),
+        helpParagraphAbout(receiptsHelpText(), QStringLiteral("Il pulsante Nuovo numera")) +
+            paragraphs({
+                u"Nel menu Emissione ricevute, in fondo al riquadro dell'anno, una riga riassume "
+                u"la numerazione dell'anno indicato nel campo Anno, appena l'anno ha quattro "
+                u"cifre e prima ancora di premere Apri. Se tutto è in ordine la riga dice "
+                u"Numerazione regolare: nessun numero mancante o ripetuto. Altrimenti elenca i "
+                u"Numeri mancanti, cioè quelli saltati tra il più basso e il più alto usati, e i "
+                u"Numeri usati più volte, ciascuno con il numero delle ricevute che lo portano "
+                u"tra parentesi; dopo i primi dieci numeri mancanti gli altri vengono soltanto "
+                u"contati, ad esempio e altri 25. Le ricevute il cui numero non è un numero intero "
+                u"sono "
+                u"contate a parte, come Ricevute senza un numero valido. Per un anno senza "
+                u"ricevute la riga dice Nessuna ricevuta in archivio per l'anno scelto.",
+
+                u"Il pulsante Elenco, accanto alla riga, è attivo quando c'è qualcosa da "
+                u"controllare e apre la finestra Controllo numerazione ricevute. Vi compaiono, "
+                u"in ordine di numero, le ricevute interessate: quelle che precedono e seguono "
+                u"ogni numero mancante, quelle che condividono un numero e quelle senza un numero "
+                u"valido. Come in ogni riepilogo, Trova cerca una parola nell'elenco e Stampa lo "
+                u"stampa; con un doppio clic su una riga la ricevuta si apre nella schermata "
+                u"Emissione ricevute.",
+
+                u"Come rimediare. Le ricevute non si cancellano mai, per cui un numero mancante "
+                u"non si recupera: di solito indica un numero corretto a mano o una ricevuta "
+                u"scritta su carta, e basta verificarlo sulle copie dell'associazione. Per un "
+                u"numero usato due volte si apre una delle due ricevute con un doppio clic, si "
+                u"scrive un numero libero nel campo del numero e si preme Salva; se però la "
+                u"ricevuta è già stata consegnata con quel numero, conviene chiedere consiglio al "
+                u"proprio commercialista prima di cambiarlo. Il menu ripropone poi l'anno in "
+                u"corso: scrivendo di nuovo l'anno controllato, la riga mostra la numerazione "
+                u"aggiornata.",
+            }),
+        {
+            {QStringLiteral("menu_numerazione"),
+             QStringLiteral("Il riquadro dell'anno nel menu delle ricevute, con la riga sulla "
+                            "numerazione."),
+             1},
+            {QStringLiteral("controllo_numeri"),
+             QStringLiteral("La finestra Controllo numerazione ricevute."), 2},
+        },
+    };
+}
+
+GuideChapter revenueStamp() {
+    return {
+        QStringLiteral("Promemoria della marca da bollo"),
+        helpParagraphAbout(receiptsHelpText(), QStringLiteral("77,47 €")) +
+            paragraphs({
+                u"Il promemoria, scritto in rosso scuro sotto il totale della schermata "
+                u"Emissione ricevute, dice: Importo superiore a 77,47 €: applicare una marca da "
+                u"bollo da 2 € se l'importo non è esente. Compare quando il totale viene "
+                u"calcolato, con Calcola totale o al salvataggio, e quando si richiama una "
+                u"ricevuta archiviata il cui totale supera 77,47 €; per un totale di 77,47 € "
+                u"esatti non compare. Modificando un importo il totale si azzera in attesa del "
+                u"nuovo calcolo, e con esso il promemoria.",
+            }) +
+            helpParagraphAbout(generalHelpText(), QStringLiteral("è dovuta, in linea generale")),
+        {
+            {QStringLiteral("ricevuta_bollo"),
+             QStringLiteral("Il promemoria della marca da bollo sotto il totale della ricevuta."),
+             0},
+        },
+    };
+}
+
+GuideChapter backups() {
+    return {
+        QStringLiteral("Copie di sicurezza"),
+        paragraphs({
+            u"Velarno salva da solo una copia di sicurezza dei dati ogni volta che il programma "
+            u"viene chiuso: con l'icona Esci o chiudendo il menu principale, oppure con Esci "
+            u"nella schermata di accesso. La copia contiene l'archivio dei soci, gli archivi "
+            u"annuali delle ricevute, le impostazioni Ricevute.ini, il listino prezzi, il logo, "
+            u"la password, le foto della cartella Schedario e i documenti della cartella "
+            u"Documenti_Allegati.",
+
+            u"Le copie si trovano nella sottocartella Backup della cartella del programma, "
+            u"ciascuna in un file compresso che porta nel nome la data e l'ora della chiusura, "
+            u"ad esempio Velarno-2026-03-13-120721.zip (anno, mese, giorno, ore, minuti e "
+            u"secondi). Velarno conserva le 20 copie più recenti e cancella da solo quelle più "
+            u"vecchie. Il file compresso si apre con qualsiasi programma per i file zip, se "
+            u"serve recuperare un singolo file.",
+
+            u"Per tornare a una copia si apre la finestra Ripristina copia di sicurezza: nel "
+            u"menu principale si fa clic sull'icona delle informazioni, la prima in basso a "
+            u"sinistra, e nella finestra Informazioni su Velarno si preme Copie di sicurezza.",
+
+            u"La finestra elenca le copie dalla più recente alla più vecchia. La colonna Data "
+            u"indica il giorno e l'ora in cui la copia è stata salvata, Dimensione lo spazio "
+            u"che occupa e Contenuto quanti soci e quante ricevute di ogni anno contiene, ad "
+            u"esempio Soci: 5. Ricevute 2025: 7, 2026: 6: il confronto con i dati attuali aiuta "
+            u"a scegliere la copia giusta. Una copia danneggiata compare con la scritta Copia "
+            u"non leggibile.",
+
+            u"Si seleziona la copia e si preme Ripristina, quindi si conferma. Prima di "
+            u"sostituire i dati Velarno salva una copia di quelli attuali, che compare in cima "
+            u"all'elenco: se si è scelta la copia sbagliata, basta ripristinare quella. Il "
+            u"ripristino riporta tutti i dati al momento della copia, compresi la password, il "
+            u"listino e il logo: le schede e le ricevute inserite dopo non ci sono più, ma "
+            u"restano nella copia salvata appena prima del ripristino. Chiudi riporta alla "
+            u"finestra Informazioni su Velarno.",
+
+            u"Se qualcosa non va. Se alla chiusura compare il messaggio Impossibile salvare la "
+            u"copia di sicurezza nella cartella Backup, il disco è pieno oppure la cartella del "
+            u"programma è in sola lettura: le copie precedenti restano intatte, e basta "
+            u"liberare spazio o chiedere il permesso di scrittura. Se il ripristino non "
+            u"riesce, il messaggio invita a verificare lo spazio libero e i permessi della "
+            u"cartella del programma. Quando la cartella è condivisa in rete, prima di "
+            u"ripristinare si chiude Velarno su tutte le altre postazioni.",
+
+            u"Le copie stanno sullo stesso disco dei dati: proteggono da un errore o da un "
+            u"archivio danneggiato, non dalla rottura del disco o dallo smarrimento della "
+            u"chiavetta. Conviene perciò copiare di tanto in tanto la cartella Backup, o "
+            u"l'intera cartella del programma, su un altro disco.",
+        }),
+        {
+            {QStringLiteral("informazioni"),
+             QStringLiteral("La finestra Informazioni su Velarno con il pulsante Copie di "
+                            "sicurezza."),
+             2},
+            {QStringLiteral("ripristino"),
+             QStringLiteral("La finestra Ripristina copia di sicurezza."), 3},
         },
     };
 }
@@ -159,8 +372,25 @@ QString helpTextForPaper(const QString& helpText,
     return text;
 }
 
-// The guide's own first steps, one chapter per help window, the keys, then what to do when
-// something goes wrong; the table of contents follows this order.
+QString helpParagraphAbout(const QString& helpText, const QString& phrase) {
+    const QString separator = QStringLiteral("\r\n\r\n");
+    QString found;
+    for (const QString& paragraph : helpText.split(separator, Qt::SkipEmptyParts)) {
+        if (!paragraph.contains(phrase))
+            continue;
+        if (!found.isEmpty())
+            throw std::logic_error("more than one paragraph of the help text says: " +
+                                   phrase.toStdString());
+        found = paragraph + separator;
+    }
+    if (found.isEmpty())
+        throw std::logic_error("the help text no longer says: " + phrase.toStdString());
+    return found;
+}
+
+// The guide's own first steps, one chapter per help window, each area's further features after
+// its chapters, the keys, the backup copies, then what to do when something goes wrong; the
+// table of contents follows this order.
 QList<GuideChapter> guideChapters() {
     const QString general = helpTextForPaper(
         generalHelpText(),
@@ -183,6 +413,8 @@ QList<GuideChapter> guideChapters() {
          membersExportHelpText(),
          {{QStringLiteral("esporta_soci"),
            QStringLiteral("La finestra di esportazione dell'archivio soci."), 0}}},
+        expiryNotice(),
+        membersRegister(),
         {receiptsHelpTitle(),
          receiptsHelpText(),
          {{QStringLiteral("menu_ricevute"), QStringLiteral("Il menu delle ricevute."), 0},
@@ -191,6 +423,8 @@ QList<GuideChapter> guideChapters() {
          receiptsExportHelpText(),
          {{QStringLiteral("esporta_ricevute"),
            QStringLiteral("La finestra di esportazione delle ricevute."), 0}}},
+        numberingCheck(),
+        revenueStamp(),
         {statisticsHelpTitle(),
          statisticsHelpText(),
          {{QStringLiteral("statistiche"),
@@ -206,6 +440,7 @@ QList<GuideChapter> guideChapters() {
            QStringLiteral("Il menu principale con la cornice dell'immagine raggiunta dalla "
                           "tastiera."),
            1}}},
+        backups(),
         troubleshooting(),
     };
 }

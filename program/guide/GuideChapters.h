@@ -25,3 +25,8 @@ QList<GuideChapter> guideChapters();
 // A help text as the guide prints it. Throws std::logic_error when a phrase that the guide
 // rewords is no longer in the text, so a changed help text is looked at again.
 QString helpTextForPaper(const QString& helpText, const QList<QPair<QString, QString>>& rewordings);
+
+// The one paragraph of a help text that holds the phrase, with its closing empty line, for a
+// chapter that tells part of what a help window says. Throws std::logic_error when no
+// paragraph or more than one holds it.
+QString helpParagraphAbout(const QString& helpText, const QString& phrase);

@@ -271,7 +271,17 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
         QTemporaryDir sample;
         const ScreenPictures pictures = grabScreens(sample.path());
-        QVERIFY(pictures.size() >= 10);
+        // Every grab has its place in a chapter, and every placed picture is grabbed.
+        QStringList grabbed = pictures.keys();
+        QStringList placed;
+        for (const GuideChapter& chapter : guideChapters()) {
+            for (const GuidePicture& picture : chapter.pictures)
+                placed.append(picture.name);
+        }
+        grabbed.sort();
+        placed.sort();
+        placed.removeDuplicates();
+        QCOMPARE(grabbed, placed);
         for (auto picture = pictures.cbegin(); picture != pictures.cend(); ++picture) {
             const QImage built(builtScreens + QLatin1Char('/') + picture.key() +
                                QStringLiteral(".png"));
@@ -300,6 +310,20 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(std::logic_error,
                                  helpTextForPaper(help, {{QStringLiteral("quella finestra"),
                                                           QStringLiteral("la finestra Soci")}}));
+    }
+
+    // A chapter takes one paragraph of a help text by a phrase that only that paragraph holds.
+    void helpParagraphIsFoundByItsPhrase() {
+        const QString help = QStringLiteral("Le quote dei soci.\r\n\r\nLa marca da bollo.\r\n\r\n"
+                                            "Il bollo e il totale.\r\n\r\n");
+        QCOMPARE(helpParagraphAbout(help, QStringLiteral("quote")),
+                 QStringLiteral("Le quote dei soci.\r\n\r\n"));
+        QCOMPARE(helpParagraphAbout(help, QStringLiteral("totale")),
+                 QStringLiteral("Il bollo e il totale.\r\n\r\n"));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 helpParagraphAbout(help, QStringLiteral("bollo")));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 helpParagraphAbout(help, QStringLiteral("ricevute")));
     }
 
     void picturesGoAfterTheirParagraphWithACaption() {
