@@ -19,6 +19,14 @@ const char16_t* const paragraphs[] = {
     u"il cui abbonamento scade entro i giorni di preavviso o è già scaduto; il pulsante "
     u"Scaduti elenca soltanto quelli con l'abbonamento già scaduto.",
 
+    u"In questi due elenchi si possono selezionare più soci insieme, con Ctrl o Maiusc e un "
+    u"clic oppure con Maiusc e le frecce; Ctrl+A li seleziona tutti. Il pulsante Rinnova "
+    u"chiede dal calendario la nuova data di scadenza e, dopo la conferma, la registra nella "
+    u"scheda di ogni socio selezionato; l'elenco viene poi aggiornato. Il pulsante Promemoria "
+    u"e-mail apre il programma di posta con un messaggio ai soci selezionati, in copia "
+    u"nascosta, con oggetto e testo modificabili; i soci senza indirizzo e-mail vengono "
+    u"elencati, perché il messaggio non li raggiunge.",
+
     u"Per inserire un nuovo socio si preme Nuovo, si compilano i campi e si preme Salva: "
     u"cognome e nome, quota e data di scadenza sono obbligatori. Per modificare una scheda la "
     u"si richiama con le frecce di scorrimento o con la ricerca, si apportano le modifiche e "

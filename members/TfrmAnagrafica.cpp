@@ -477,6 +477,5 @@ void TfrmAnagrafica::openAttachments() {
 }
 
 void TfrmAnagrafica::writeEmail() {
-    const QUrl address = mailtoAddress(trimBlanks(txtEmail->text()));
-    open_with_shell(QLatin1Char('"') + address.toString(QUrl::FullyEncoded) + QLatin1Char('"'));
+    openNewMessage(mailtoAddress(trimBlanks(txtEmail->text())));
 }

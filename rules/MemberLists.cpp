@@ -46,7 +46,7 @@ std::optional<bool> inExpiryList(ExpiryList list, const std::optional<CalendarDa
 // about as fast as the archive is read.
 void writeMemberLine(ListLines& lines, QByteArrayView record) {
     using namespace std::string_view_literals;
-    lines.writePadded(trimmedField(record, MemberFields::Dipendente), 30);
+    lines.writePadded(trimmedField(record, MemberFields::Dipendente), memberLineNameWidth);
     lines.write("  C.F. "sv);
     lines.writePadded(trimmedField(record, MemberFields::CodFisc), 16);
     lines.write("  Scad. "sv);
@@ -146,4 +146,8 @@ std::array<QString, ReceiptRecord::HeaderLines> payerLinesOf(const MemberRecord&
                 trimBlanks(member.Prov),
             QStringLiteral("Tel. ") + trimBlanks(member.Recapito),
             QStringLiteral("Codice fiscale: ") + trimBlanks(member.CodFisc)};
+}
+
+QString memberNameOfLine(const QString& line) {
+    return trimBlanks(line.left(memberLineNameWidth));
 }

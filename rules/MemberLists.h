@@ -18,7 +18,11 @@
 // bytes: only the fields a test or a line needs are looked at.
 
 // Writes the line of a member in every member list from the record's bytes (the caller ends it).
+// The line begins with the member's name, padded to a fixed width.
 void writeMemberLine(ListLines& lines, QByteArrayView record);
+inline constexpr int memberLineNameWidth = 30;
+// The name at the start of a member line (a longer name is cut there).
+QString memberNameOfLine(const QString& line);
 
 // What was typed in the box of one searched field.
 struct MemberCriterion {

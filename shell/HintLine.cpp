@@ -80,10 +80,16 @@ bool HintLine::isBackground(const QWidget* widget) const {
 }
 
 HintLine* addHintLine(QWidget* panel, QWidget* window, const QString& initialText) {
+    return addHintLine(panel, window, initialText,
+                       QRect(0, panel->height() - 30, panel->width(), 30));
+}
+
+HintLine* addHintLine(QWidget* panel, QWidget* window, const QString& initialText,
+                      const QRect& where) {
     auto* panInfo = new QLabel(initialText, panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(Fonts::hintLine());
-    panInfo->setGeometry(0, panel->height() - 30, panel->width(), 30);
+    panInfo->setGeometry(where);
     panInfo->setIndent(12);
     panInfo->setStyleSheet(QStringLiteral("QLabel { background-color: #1F4E9A; color: white; }"));
     return new HintLine(panInfo, window);

@@ -5,6 +5,7 @@
 class PersistentScreen;
 class QLabel;
 class QPoint;
+class QRect;
 class QWidget;
 
 // The hint line panInfo at the bottom of a screen: when the mouse moves over a button or picture
@@ -37,4 +38,7 @@ private:
 // The hint line strip along the bottom of a panel (a screen's container, a dialog) for the
 // controls of its window, showing its initial text.
 HintLine* addHintLine(QWidget* panel, QWidget* window, const QString& initialText);
+// The same line where a crowded window has room for it.
+HintLine* addHintLine(QWidget* panel, QWidget* window, const QString& initialText,
+                      const QRect& where);
 HintLine* addHintLine(PersistentScreen* screen, const QString& initialText);

@@ -36,8 +36,17 @@ void TfrmCalendario::setReturnTo(const QString& marker, QLineEdit* dateBox) {
     dateBox_ = dateBox;
 }
 
+namespace {
+// The new expiry of the subscriptions chosen in a list: the opener reads the date itself.
+const QString renewalMarker = QStringLiteral("rinnovo");
+} // namespace
+
 // Any other marker leaves the picker open with nothing written.
 void TfrmCalendario::importDate() {
+    if (returnTo_ == renewalMarker) {
+        accept();
+        return;
+    }
     if (!isDateBoxMarker(returnTo_))
         return;
     if (!dateBox_) {
@@ -59,4 +68,14 @@ void pickDate(QWidget* opener, const QString& marker, QLineEdit* dateBox) {
         opener, [&](TfrmCalendario& picker) { picker.setReturnTo(marker, dateBox); });
     if (box)
         focusBox(box);
+}
+
+std::optional<QDate> pickRenewalDate(QWidget* opener) {
+    std::optional<QDate> chosen;
+    run_dialog<TfrmCalendario>(opener, [&chosen](TfrmCalendario& picker) {
+        picker.setReturnTo(renewalMarker, nullptr);
+        QObject::connect(&picker, &QDialog::accepted, &picker,
+                         [&chosen, &picker] { chosen = picker.calAppuntamenti->selectedDate(); });
+    });
+    return chosen;
 }

@@ -2,7 +2,9 @@
 
 #include "shell/ScreenKinds.h"
 
+#include <QDate>
 #include <QPointer>
+#include <optional>
 
 class QCalendarWidget;
 class QLineEdit;
@@ -34,3 +36,7 @@ bool isDateBoxMarker(const QString& marker);
 
 // Runs the picker for a date box of the opener, named by its marker.
 void pickDate(QWidget* opener, const QString& marker, QLineEdit* dateBox);
+
+// Runs the picker for a date that the opener uses itself, the new expiry of the subscriptions
+// chosen in a list (marker "rinnovo"); nothing when the picker is cancelled.
+std::optional<QDate> pickRenewalDate(QWidget* opener);

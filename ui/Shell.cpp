@@ -42,6 +42,10 @@ void open_with_shell(const QString& target) {
     QDesktopServices::openUrl(urlForShellTarget(target));
 }
 
+void openNewMessage(const QUrl& mailto) {
+    open_with_shell(QLatin1Char('"') + mailto.toString(QUrl::FullyEncoded) + QLatin1Char('"'));
+}
+
 void setShellHandlerForTests(ShellHandler handler) {
     testHandler() = std::move(handler);
 }

@@ -8,6 +8,8 @@
 // the program registered for it. File paths and "mailto:" targets arrive wrapped in double
 // quotes, web addresses bare. Nothing that comes back is reported.
 void open_with_shell(const QString& target);
+// Opens the e-mail program on a new message: the mailto: address, fully encoded.
+void openNewMessage(const QUrl& mailto);
 
 // The address handed to the desktop for a shell target.
 QUrl urlForShellTarget(const QString& target);

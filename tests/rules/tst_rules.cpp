@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrlQuery>
 #include <stdexcept>
 
 class TestRules : public QObject {
@@ -113,6 +114,66 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(bool, plain);
         QCOMPARE(isPlainFileName(name), plain);
+    }
+
+    // Stored addresses go to the e-mail program in blind copy: each one is only ever one
+    // recipient, and one that could be read as more, or as another field, is left out.
+    void mailtoBccCarriesOnlyWholeAddresses_data() {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("bcc");
+        QTest::addColumn<QList<int>>("leftOut");
+        const QString anna = QStringLiteral("anna.verdi@esempio.it");
+        QTest::newRow("plain addresses")
+            << QStringList{anna, QStringLiteral("luca_b-1@posta.esempio.org")}
+            << QStringList{anna, QStringLiteral("luca_b-1@posta.esempio.org")} << QList<int>{};
+        QTest::newRow("question mark, ampersand, equals and percent stay in the address")
+            << QStringList{QStringLiteral("a?subject=x&body=y%41@esempio.it"), anna}
+            << QStringList{QStringLiteral("a?subject=x&body=y%41@esempio.it"), anna}
+            << QList<int>{};
+        QTest::newRow("comma would add a recipient")
+            << QStringList{QStringLiteral("socio@esempio.it,altro@esempio.it"), anna}
+            << QStringList{anna} << QList<int>{0};
+        QTest::newRow("semicolon would add a recipient")
+            << QStringList{anna, QStringLiteral("socio@esempio.it;altro@esempio.it")}
+            << QStringList{anna} << QList<int>{1};
+        QTest::newRow("line break would add a header")
+            << QStringList{QStringLiteral("socio@esempio.it\nBcc: altro@esempio.it"),
+                           QStringLiteral("socio@esempio.it\r\nX: y"), anna}
+            << QStringList{anna} << QList<int>{0, 1};
+        QTest::newRow("not addresses") << QStringList{QString(),
+                                                      QStringLiteral("rossi@esempio"),
+                                                      QStringLiteral("@esempio.it"),
+                                                      QStringLiteral("a@b@esempio.it"),
+                                                      QStringLiteral("a b@esempio.it"),
+                                                      QStringLiteral("a@esempio."),
+                                                      QStringLiteral("Anna <a@esempio.it>")}
+                                       << QStringList{} << QList<int>{0, 1, 2, 3, 4, 5, 6};
+    }
+    void mailtoBccCarriesOnlyWholeAddresses() {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, bcc);
+        QFETCH(QList<int>, leftOut);
+        const QString subject = QStringLiteral("Rinnovo & quote? #1 100%");
+        const BccMessage message =
+            mailtoBcc(stored, subject, QStringLiteral("Gentile socio,\nè in scadenza."));
+        QCOMPARE(message.leftOut, leftOut);
+        QCOMPARE(message.url.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(message.url.path(), QString());
+        QVERIFY(!message.url.hasFragment());
+        const QUrlQuery query(message.url);
+        QStringList keys;
+        for (const auto& [key, value] : query.queryItems())
+            keys.append(key);
+        QCOMPARE(keys, (QStringList{QStringLiteral("bcc"), QStringLiteral("subject"),
+                                    QStringLiteral("body")}));
+        const QString recipients = query.queryItemValue(QStringLiteral("bcc"), QUrl::FullyEncoded);
+        QStringList decoded;
+        for (const QString& one : recipients.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            decoded.append(QUrl::fromPercentEncoding(one.toLatin1()));
+        QCOMPARE(decoded, bcc);
+        QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), subject);
+        QCOMPARE(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded),
+                 QStringLiteral("Gentile socio,\r\nè in scadenza."));
     }
 
     void upperTrimmedTouchesOnlyAsciiLetters() {
