@@ -8,6 +8,7 @@
 #include "members/TfrmCodFisc.h"
 #include "members/TfrmExpAnagrafica.h"
 #include "members/TfrmIban.h"
+#include "members/TfrmImportaSoci.h"
 #include "members/TfrmLibroSoci.h"
 #include "members/TfrmPartitaIva.h"
 #include "members/TfrmScadute.h"
@@ -248,7 +249,7 @@ void TfrmAnagrafica::addDecorations(QWidget* panel) {
     background(QStringLiteral("shpFoto"), {imgFoto});
     background(QStringLiteral("shpRecord"), {cmdPrimo, cmdUltimo}, 4);
     background(QStringLiteral("shpInfo"), {lblPosizione}, 2);
-    background(QStringLiteral("shpNuovo"), {btnNuovo, btnEsci}, 4);
+    background(QStringLiteral("shpNuovo"), {btnNuovo, btnEsci, btnImportaSoci}, 4);
 
     auto* decoration = addLabel(panel, QStringLiteral("imgDecoro"), QString(),
                                 QRect(photoX, 8, PhotoBox::DesignSize.width(), 36));
@@ -259,7 +260,7 @@ void TfrmAnagrafica::addDecorations(QWidget* panel) {
 
 void TfrmAnagrafica::buildActions(QWidget* panel) {
     const auto at = [](int column, int row) {
-        return QRect(photoX + column * 124, 466 + row * 44, 118, 36);
+        return QRect(photoX + column * 124, 462 + row * 38, 118, 32);
     };
     btnNuovo = addCommand(panel, QStringLiteral("btnNuovo"), QStringLiteral("Nuovo"), at(0, 0),
                           &TfrmAnagrafica::newCard);
@@ -303,6 +304,10 @@ void TfrmAnagrafica::buildActions(QWidget* panel) {
     btnLibroSoci = addCommand(panel, QStringLiteral("btnLibroSoci"), QStringLiteral("Libro soci"),
                               at(1, 3), nullptr);
     connect(btnLibroSoci, &QPushButton::clicked, this, [this] { run_dialog<TfrmLibroSoci>(this); });
+    btnImportaSoci = addCommand(panel, QStringLiteral("btnImportaSoci"),
+                                QStringLiteral("Importa..."), at(1, 4), nullptr);
+    connect(btnImportaSoci, &QPushButton::clicked, this,
+            [this] { run_dialog<TfrmImportaSoci>(this); });
     btnEsci =
         addCommand(panel, QStringLiteral("btnEsci"), QStringLiteral("Esci"), at(2, 3), nullptr);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
@@ -334,6 +339,7 @@ void TfrmAnagrafica::addHints() {
         {btnStampa, u"Stampa la scheda corrente."},
         {btnEsporta, u"Esporta l'archivio in un foglio di Microsoft Excel."},
         {btnLibroSoci, u"Stampa o esporta il libro soci a una data."},
+        {btnImportaSoci, u"Importa i soci da un file CSV salvato da un foglio di calcolo."},
         {btnAllegati, u"Allega file alla scheda corrente."},
         {btnCodFisc, u"Controlla il codice fiscale."},
         {btnPartitaIva, u"Controlla il numero di partita IVA."},

@@ -35,7 +35,8 @@ public:
     PhotoBox* imgFoto;
     QPushButton *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo;
     QPushButton *btnNuovo, *btnDuplica, *btnSalva, *btnTrova, *btnScadenze, *btnScaduti,
-        *btnAnteprima, *btnStampa, *btnEsporta, *btnAllegati, *btnGuida, *btnEsci, *btnLibroSoci;
+        *btnAnteprima, *btnStampa, *btnEsporta, *btnAllegati, *btnGuida, *btnEsci, *btnLibroSoci,
+        *btnImportaSoci;
     QPushButton *btnCodFisc, *btnPartitaIva, *btnIban, *btnEmail, *delDataSca;
     QPushButton *btnCaricaFoto, *btnAcquisisciFoto, *btnSalvaFoto, *btnCancFoto, *btnZoomFoto;
     QPushButton* btnFocus;

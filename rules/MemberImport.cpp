@@ -6,6 +6,7 @@
 #include "storage/TextCodec.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -68,20 +69,34 @@ QChar separatorOf(const QString& text) {
                                                                                  : QLatin1Char(';');
 }
 
-QList<QStringList> splitCsv(const QString& text, QChar separator) {
-    QList<QStringList> rows;
+QString decodedText(const QByteArray& bytes, CsvEncoding encoding) {
+    QString text =
+        encoding == CsvEncoding::Utf8 ? QString::fromUtf8(bytes) : fromWindows1252(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+// Each row with the line it begins on; a row counts its lines, cells' line breaks included.
+void splitCsv(const QString& text, QChar separator, CsvTable& table) {
     QStringList row;
     QString cell;
     bool quoted = false;
+    int line = 1;
+    int rowLine = 1;
     const auto endRow = [&] {
         row << cell;
         cell.clear();
-        if (row.size() > 1 || !row.first().isEmpty())
-            rows << row;
+        if (row.size() > 1 || !row.first().isEmpty()) {
+            table.rows << row;
+            table.rowLines << rowLine;
+        }
         row.clear();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        if (c == QLatin1Char('\n'))
+            ++line;
         if (quoted) {
             if (c != QLatin1Char('"'))
                 cell += c;
@@ -96,31 +111,47 @@ QList<QStringList> splitCsv(const QString& text, QChar separator) {
             cell.clear();
         } else if (c == QLatin1Char('\n')) {
             endRow();
+            rowLine = line;
         } else if (c != QLatin1Char('\r')) {
             cell += c;
         }
     }
     if (!cell.isEmpty() || !row.isEmpty())
         endRow();
-    return rows;
+}
+
+bool isDigits(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 } // namespace
 
-CsvTable readCsv(const QByteArray& bytes) {
-    CsvTable table;
+CsvFormat detectCsvFormat(const QByteArray& bytes) {
+    CsvFormat format;
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) {
-        table.encoding = CsvEncoding::Windows1252;
-        text = fromWindows1252(bytes);
+        format.encoding = CsvEncoding::Windows1252;
+        text = decodedText(bytes, format.encoding);
     }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    table.separator = separatorOf(text);
-    table.rows = splitCsv(text, table.separator);
-    if (!table.rows.isEmpty())
+    format.separator = separatorOf(text);
+    return format;
+}
+
+CsvTable readCsv(const QByteArray& bytes) {
+    return readCsv(bytes, detectCsvFormat(bytes));
+}
+
+CsvTable readCsv(const QByteArray& bytes, const CsvFormat& format) {
+    CsvTable table;
+    table.encoding = format.encoding;
+    table.separator = format.separator;
+    splitCsv(decodedText(bytes, format.encoding), format.separator, table);
+    if (!table.rows.isEmpty()) {
         table.header = table.rows.takeFirst();
+        table.rowLines.removeFirst();
+    }
     return table;
 }
 
@@ -176,8 +207,12 @@ ImportedRow importRow(const QStringList& cells, const std::vector<int>& fields) 
     if (!member.DataSca.isEmpty() && !dateFromText(member.DataSca).isValid())
         return {std::nullopt, QStringLiteral("la data di scadenza ") + member.DataSca +
                                   QStringLiteral(" non esiste (gg/mm/aaaa)")};
-    member.Stipendio =
-        member.Stipendio.isEmpty() ? QStringLiteral("0,00") : normalizedAmount(member.Stipendio);
+    if (!isDigits(member.Preavviso))
+        return {std::nullopt, QStringLiteral("i giorni di preavviso ") + member.Preavviso +
+                                  QStringLiteral(" non sono un numero")};
+    member.Stipendio = normalizedPrice(member.Stipendio);
+    for (QString* code : {&member.CodFisc, &member.Prov, &member.Iban})
+        *code = upperTrimmed(*code);
     if (member.Preavviso.isEmpty())
         member.Preavviso = QStringLiteral("0");
     return {member, QString()};
@@ -190,7 +225,17 @@ ImportCheck checkImport(const CsvTable& table, const std::vector<int>& fields) {
         if (row.member)
             check.members.push_back(*row.member);
         else
-            check.refusals << QStringLiteral("Riga %1: ").arg(i + 2) + row.refusal;
+            check.refusals << QStringLiteral("Riga %1: ").arg(table.rowLines[i]) + row.refusal;
     }
     return check;
+}
+
+QString importReportText(const QString& csvFile, qsizetype added, const QStringList& refusals) {
+    const QString lineEnd = QStringLiteral("\r\n");
+    QString text = QStringLiteral("Importazione soci dal file ") + csvFile + lineEnd +
+                   QStringLiteral("Soci aggiunti all'archivio: %1").arg(added) + lineEnd +
+                   QStringLiteral("Righe scartate: %1").arg(refusals.size()) + lineEnd;
+    for (const QString& refusal : refusals)
+        text += refusal + lineEnd;
+    return text;
 }

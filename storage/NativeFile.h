@@ -24,6 +24,7 @@ public:
     qint64 size() const;
     qint64 readAt(qint64 offset, char* data, qint64 length) const; // bytes read; short at end
     void writeAt(qint64 offset, const char* data, qint64 length);  // all bytes or StorageError
+    void truncate(qint64 size);                                    // StorageError::ReadWrite
     void flushToDisk();
 
     // Waits at most lockTimeoutMs(), then StorageError::LockTimeout. A file system that

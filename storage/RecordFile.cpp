@@ -169,6 +169,31 @@ qint64 RawRecordFile::appendBytes(const QByteArray& record) {
     return position_;
 }
 
+qint64 RawRecordFile::appendAllBytes(const QByteArray& records) {
+    if (records.size() % recordSize_ != 0)
+        checkSize(records);
+    refuseIfReadOnly();
+    readBuffer_.clear();
+    WriteLock lock(file_);
+    const qint64 index = count();
+    const qint64 start = index * recordSize_;
+    // An incomplete trailing record is written over, so it is kept to be put back.
+    QByteArray tail(file_.size() - start, Qt::Uninitialized);
+    tail.truncate(file_.readAt(start, tail.data(), tail.size()));
+    try {
+        file_.writeAt(start, records.constData(), records.size());
+        file_.flushToDisk();
+    } catch (const StorageError&) {
+        file_.truncate(start);
+        file_.writeAt(start, tail.constData(), tail.size());
+        file_.flushToDisk();
+        throw;
+    }
+    position_ = index + records.size() / recordSize_;
+    seenCount_ = position_;
+    return index + 1;
+}
+
 void RawRecordFile::writeInPlace(qint64 index, const QByteArray& record) {
     file_.writeAt(index * recordSize_, record.constData(), recordSize_);
     file_.flushToDisk();

@@ -46,6 +46,10 @@ public:
     // meanwhile. New records go through appendBytes only.
     void writeBytes(const QByteArray& record);
     qint64 appendBytes(const QByteArray& record); // returns the new record's 1-based position
+    // Whole records one after the other, appended all or none: when a write fails half-way the
+    // file is put back as it was before the error is raised. The first new record's 1-based
+    // position.
+    qint64 appendAllBytes(const QByteArray& records);
 
     // An editor's save: the record written over its 1-based position, or appended when the
     // position is 0. mayStore, when given, runs first with the file open and its write lock
@@ -93,6 +97,12 @@ public:
     Record read() { return Record::fromBytes(file_.readBytes()); }
     void write(const Record& record) { file_.writeBytes(record.toBytes()); }
     qint64 append(const Record& record) { return file_.appendBytes(record.toBytes()); }
+    template <class Records> qint64 appendAll(const Records& records) {
+        QByteArray bytes;
+        for (const Record& record : records)
+            bytes += record.toBytes();
+        return file_.appendAllBytes(bytes);
+    }
 
 private:
     RawRecordFile file_;

@@ -2,6 +2,7 @@
 
 #include "storage/StorageError.h"
 
+#include <QFile>
 #include <algorithm>
 
 namespace {
@@ -44,4 +45,14 @@ void replaceWholeFile(const QString& path, QByteArrayView bytes) {
     WholeFileWriter file(path);
     file.write(bytes);
     file.commit();
+}
+
+std::optional<QByteArray> readFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }

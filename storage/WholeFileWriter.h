@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QSaveFile>
 #include <QString>
+#include <optional>
 
 // A file replaced as a whole. The new content goes to a temporary file beside it without any
 // buffer in between, so a write that fails (a full disk, a size limit) is seen at once, and it
@@ -31,3 +32,6 @@ private:
 
 // The bytes become the whole content of the file, as WholeFileWriter does it.
 void replaceWholeFile(const QString& path, QByteArrayView bytes);
+
+// The whole content of a file read at once; nothing when it cannot be read.
+std::optional<QByteArray> readFileBytes(const QString& path);

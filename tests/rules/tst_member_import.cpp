@@ -64,6 +64,46 @@ private Q_SLOTS:
                               u"Riga 4: la data di scadenza 31/02/2026 non esiste (gg/mm/aaaa)"_qs,
                               u"Riga 5: Prov.: testo troppo lungo (al massimo 2 caratteri)"_qs}));
     }
+
+    // What the editor's boxes would have made of the cells: the fee with up to four decimals,
+    // codes in capitals, the days of notice digits only.
+    void cellsBecomeWhatTheEditorStores() {
+        CsvTable table = readCsv("Nome;Quota;Codice fiscale;Prov;IBAN;Preavviso\n"
+                                 "Rossi Mario;1,23456;rssmra80a01h501u;rm;it60x0542811101;15\n"
+                                 "Bianchi Anna;,5;;;;uno\n");
+        const ImportCheck check = checkImport(table, guessImportFields(table.header));
+        QCOMPARE(check.members.size(), std::size_t(1));
+        const MemberRecord& member = check.members[0];
+        QCOMPARE(member.Stipendio, u"1,2346"_qs);
+        QCOMPARE(member.CodFisc, u"RSSMRA80A01H501U"_qs);
+        QCOMPARE(member.Prov, u"RM"_qs);
+        QCOMPARE(member.Iban, u"IT60X0542811101"_qs);
+        QCOMPARE(member.Preavviso, u"15"_qs);
+        QCOMPARE(check.refusals,
+                 QStringList{u"Riga 3: i giorni di preavviso uno non sono un numero"_qs});
+    }
+
+    // A refused row is named by the line it begins on, empty lines and line breaks inside
+    // quoted cells counted, so the user finds it in the file.
+    void refusalsNameTheLineOfTheFile() {
+        CsvTable table = readCsv("Nome;Note\r\n"
+                                 "\r\n"
+                                 "Rossi Mario;\"prima riga\r\nseconda riga\"\r\n"
+                                 ";senza nome\r\n");
+        QCOMPARE(checkImport(table, guessImportFields(table.header)).refusals,
+                 QStringList{u"Riga 5: manca il cognome e nome del socio"_qs});
+    }
+
+    // The user's choice overrides what was found: a comma file read with ";" is one column.
+    void aChosenFormatIsUsed() {
+        const QByteArray bytes("Nome,Citt\xE0\nRe,Forl\xEC\n");
+        const CsvFormat found = detectCsvFormat(bytes);
+        QCOMPARE(found.encoding, CsvEncoding::Windows1252);
+        QCOMPARE(found.separator, QLatin1Char(','));
+        const CsvTable chosen = readCsv(bytes, {CsvEncoding::Windows1252, QLatin1Char(';')});
+        QCOMPARE(chosen.header, QStringList{u"Nome,Città"_qs});
+        QCOMPARE(chosen.rows.first(), QStringList{u"Re,Forlì"_qs});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMemberImport)

@@ -9,6 +9,7 @@
 #include "storage/RecordScan.h"
 #include "storage/StorageError.h"
 #include "storage/StorageNotices.h"
+#include "tests/support/NoFileWrites.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -128,6 +129,37 @@ void TestStorage::appendGivesNextPosition() {
     QCOMPARE(position, 8);
     QCOMPARE(file.position(), 8);
     QCOMPARE(readWholeFile(name), stampedRecords(8));
+}
+
+void TestStorage::appendOfManyIsAllOrNothing_data() {
+    QTest::addColumn<int>("trailingBytes");
+
+    QTest::newRow("whole records") << 0;
+    QTest::newRow("incomplete record at the end") << 10;
+}
+
+// A disk that fills up in the middle of the second new record: the file is as it was, the
+// incomplete record that the append writes over included; with room, all are appended.
+void TestStorage::appendOfManyIsAllOrNothing() {
+    QFETCH(int, trailingBytes);
+    const QString name = path(QStringLiteral("2024.ric"));
+    const QByteArray before = stampedRecords(3) + QByteArray(trailingBytes, 'x');
+    writeWholeFile(name, before);
+    QByteArray added;
+    for (int index = 3; index < 6; ++index)
+        added += stampedRecord(recordSize, index);
+    RawRecordFile file(recordSize);
+    file.openOrCreate(name);
+
+    {
+        NoFileWrites diskFull(rlim_t(4 * recordSize + recordSize / 2));
+        QCOMPARE(raisedError([&] { file.appendAllBytes(added); }), errorName(Kind::ReadWrite));
+    }
+    QCOMPARE(readWholeFile(name), before);
+
+    QCOMPARE(file.appendAllBytes(added), 4);
+    QCOMPARE(file.position(), 6);
+    QCOMPARE(readWholeFile(name), stampedRecords(6));
 }
 
 void TestStorage::overwriteKeepsOtherRecords() {

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void incompleteTrailingRecordIsIgnored();
     void appendGivesNextPosition_data();
     void appendGivesNextPosition();
+    void appendOfManyIsAllOrNothing_data();
+    void appendOfManyIsAllOrNothing();
     void overwriteKeepsOtherRecords();
     void overwriteAtTheEndNeverAppends();
     void interruptedOverwriteIsCompleted_data();
