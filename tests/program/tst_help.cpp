@@ -54,15 +54,16 @@ HelpTopic generalTopic() {
 HelpTopic membersTopic() {
     return {QStringLiteral("Applicazione Archivio Soci."),
             membersHelpText(),
-            10,
+            11,
             {{0, QStringLiteral("L'applicazione Archivio Soci consente di schedare")},
              {1, QStringLiteral("In scadenza")},
-             {2, QStringLiteral("Salva")},
-             {3, QStringLiteral("Webcam")},
-             {5, QStringLiteral("Documenti_Allegati")},
-             {6, QStringLiteral("Duplica")},
-             {8, QStringLiteral("Trova")},
-             {9, QStringLiteral("Esporta")}}};
+             {2, QStringLiteral("Rinnova")},
+             {3, QStringLiteral("Salva")},
+             {4, QStringLiteral("Webcam")},
+             {6, QStringLiteral("Documenti_Allegati")},
+             {7, QStringLiteral("Duplica")},
+             {9, QStringLiteral("Trova")},
+             {10, QStringLiteral("Esporta")}}};
 }
 
 HelpTopic receiptsTopic() {
