@@ -1,10 +1,13 @@
 #include "storage/NativeFile.h"
 
+#include "storage/FileFaults.h"
 #include "storage/StorageError.h"
 #include "storage/StorageNotices.h"
 
 #include <QElapsedTimer>
 #include <QThread>
+
+#include <QFile>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -14,7 +17,6 @@
 #include <algorithm>
 #include <windows.h>
 #else
-#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
@@ -80,10 +82,17 @@ void NativeFile::lockForWriting() {
 void NativeFile::writeDurably(const QString& path, const QByteArray& bytes) {
     NativeFile file;
     file.createEmpty(path);
-    file.writeAt(0, bytes.constData(), bytes.size());
-    file.flushToDisk();
-    file.close();
-    flushFolderOf(path);
+    try {
+        file.writeAt(0, bytes.constData(), bytes.size());
+        file.flushToDisk();
+        file.close();
+        flushFolderOf(path);
+    } catch (const StorageError&) {
+        // Whole or not at all: a caller told of the failure must not find the file later.
+        file.close();
+        QFile::remove(path);
+        throw;
+    }
 }
 
 #ifdef _WIN32
@@ -92,6 +101,14 @@ namespace {
 
 HANDLE handleOf(void* handle) {
     return static_cast<HANDLE>(handle);
+}
+
+// A failure injected by a test stands in for the call, with the call's own error number.
+bool injected(FileFaults::Operation operation) {
+    const int error = FileFaults::injectedError(operation);
+    if (error != 0)
+        SetLastError(DWORD(error));
+    return error != 0;
 }
 
 QString lastError() {
@@ -106,6 +123,8 @@ OVERLAPPED overlappedAt(qint64 offset) {
 }
 
 HANDLE openShared(const wchar_t* name, DWORD disposition) {
+    if (injected(FileFaults::Operation::Open))
+        return INVALID_HANDLE_VALUE;
     return CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                        nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
@@ -130,9 +149,11 @@ void NativeFile::openOrCreate(const QString& path) {
 void NativeFile::openForReading(const QString& path) {
     close();
     const QString nativePath = QDir::toNativeSeparators(path);
-    HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(nativePath.utf16()), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = injected(FileFaults::Operation::Open)
+                        ? INVALID_HANDLE_VALUE
+                        : CreateFileW(reinterpret_cast<const wchar_t*>(nativePath.utf16()),
+                                      GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         fail(StorageError::Kind::CannotOpen, path, lastError());
     handle_ = handle;
@@ -152,7 +173,8 @@ void NativeFile::flushFolderOf(const QString&) {}
 
 void NativeFile::removeDurably(const QString& path) {
     const QString nativePath = QDir::toNativeSeparators(path);
-    if (!DeleteFileW(reinterpret_cast<const wchar_t*>(nativePath.utf16())) &&
+    if ((injected(FileFaults::Operation::Rename) ||
+         !DeleteFileW(reinterpret_cast<const wchar_t*>(nativePath.utf16()))) &&
         GetLastError() != ERROR_FILE_NOT_FOUND)
         fail(StorageError::Kind::ReadWrite, path, lastError());
 }
@@ -182,7 +204,8 @@ qint64 NativeFile::readAt(qint64 offset, char* data, qint64 length) const {
         OVERLAPPED at = overlappedAt(offset + done);
         const DWORD wanted = DWORD(std::min<qint64>(length - done, 1 << 30));
         DWORD got = 0;
-        if (!ReadFile(handleOf(handle_), data + done, wanted, &got, &at)) {
+        if (injected(FileFaults::Operation::Read) ||
+            !ReadFile(handleOf(handle_), data + done, wanted, &got, &at)) {
             if (GetLastError() == ERROR_HANDLE_EOF)
                 break;
             fail(StorageError::Kind::ReadWrite, QStringLiteral("read"), lastError());
@@ -200,7 +223,8 @@ void NativeFile::writeAt(qint64 offset, const char* data, qint64 length) {
         OVERLAPPED at = overlappedAt(offset + done);
         const DWORD wanted = DWORD(std::min<qint64>(length - done, 1 << 30));
         DWORD written = 0;
-        if (!WriteFile(handleOf(handle_), data + done, wanted, &written, &at) || written == 0)
+        if (injected(FileFaults::Operation::Write) ||
+            !WriteFile(handleOf(handle_), data + done, wanted, &written, &at) || written == 0)
             fail(StorageError::Kind::ReadWrite, QStringLiteral("write"), lastError());
         done += written;
     }
@@ -214,15 +238,22 @@ void NativeFile::truncate(qint64 size) {
 }
 
 void NativeFile::flushToDisk() {
-    if (!FlushFileBuffers(handleOf(handle_)))
+    if (injected(FileFaults::Operation::Flush) || !FlushFileBuffers(handleOf(handle_)))
         fail(StorageError::Kind::ReadWrite, QStringLiteral("flush"), lastError());
+}
+
+bool NativeFile::truncateTo(qint64 size) {
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size;
+    return SetFileInformationByHandle(handleOf(handle_), FileEndOfFileInfo, &end, sizeof end);
 }
 
 NativeFile::LockAttempt NativeFile::tryLock() {
     if (refusedLockErrorForTests != 0)
         return LockAttempt::Refused;
     OVERLAPPED at = overlappedAt(lockOffset);
-    if (LockFileEx(handleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+    if (!injected(FileFaults::Operation::Lock) &&
+        LockFileEx(handleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
                    &at))
         return LockAttempt::Taken;
     switch (GetLastError()) {
@@ -252,7 +283,17 @@ QString lastError() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// A failure injected by a test stands in for the call, with the call's own error number.
+bool injected(FileFaults::Operation operation) {
+    const int error = FileFaults::injectedError(operation);
+    if (error != 0)
+        errno = error;
+    return error != 0;
+}
+
 int openReadWrite(const QByteArray& name, int extraFlags) {
+    if (injected(FileFaults::Operation::Open))
+        return -1;
     int fd;
     do {
         fd = ::open(name.constData(), O_RDWR | O_CLOEXEC | extraFlags, 0666);
@@ -319,7 +360,9 @@ void NativeFile::openOrCreate(const QString& path) {
 void NativeFile::openForReading(const QString& path) {
     close();
     do {
-        fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        fd_ = injected(FileFaults::Operation::Open)
+                  ? -1
+                  : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0)
         fail(StorageError::Kind::CannotOpen, path, lastError());
@@ -343,7 +386,7 @@ void NativeFile::flushFolderOf(const QString& path) {
         fail(StorageError::Kind::ReadWrite, path, lastError());
     int result;
     do {
-        result = ::fsync(fd);
+        result = injected(FileFaults::Operation::Flush) ? -1 : ::fsync(fd);
     } while (result < 0 && errno == EINTR);
     const int error = errno;
     ::close(fd);
@@ -353,7 +396,8 @@ void NativeFile::flushFolderOf(const QString& path) {
 }
 
 void NativeFile::removeDurably(const QString& path) {
-    if (::unlink(QFile::encodeName(path).constData()) != 0) {
+    if (injected(FileFaults::Operation::Rename) ||
+        ::unlink(QFile::encodeName(path).constData()) != 0) {
         if (errno == ENOENT)
             return;
         fail(StorageError::Kind::ReadWrite, path, lastError());
@@ -383,7 +427,10 @@ qint64 NativeFile::size() const {
 qint64 NativeFile::readAt(qint64 offset, char* data, qint64 length) const {
     qint64 done = 0;
     while (done < length) {
-        const ssize_t got = ::pread(fd_, data + done, size_t(length - done), off_t(offset + done));
+        const ssize_t got =
+            injected(FileFaults::Operation::Read)
+                ? -1
+                : ::pread(fd_, data + done, size_t(length - done), off_t(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -399,7 +446,9 @@ void NativeFile::writeAt(qint64 offset, const char* data, qint64 length) {
     qint64 done = 0;
     while (done < length) {
         const ssize_t written =
-            ::pwrite(fd_, data + done, size_t(length - done), off_t(offset + done));
+            injected(FileFaults::Operation::Write)
+                ? -1
+                : ::pwrite(fd_, data + done, size_t(length - done), off_t(offset + done));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -421,17 +470,25 @@ void NativeFile::truncate(qint64 size) {
 void NativeFile::flushToDisk() {
     int result;
     do {
-        result = ::fdatasync(fd_);
+        result = injected(FileFaults::Operation::Flush) ? -1 : ::fdatasync(fd_);
     } while (result < 0 && errno == EINTR);
     if (result != 0)
         fail(StorageError::Kind::ReadWrite, QStringLiteral("flush"), lastError());
+}
+
+bool NativeFile::truncateTo(qint64 size) {
+    int result;
+    do {
+        result = ::ftruncate(fd_, off_t(size));
+    } while (result < 0 && errno == EINTR);
+    return result == 0;
 }
 
 NativeFile::LockAttempt NativeFile::tryLock() {
     int result = -1;
     if (refusedLockErrorForTests != 0)
         errno = refusedLockErrorForTests;
-    else
+    else if (!injected(FileFaults::Operation::Lock))
         result = setLock(fd_, F_WRLCK);
     if (result == 0)
         return LockAttempt::Taken;

@@ -26,6 +26,8 @@ public:
     void writeAt(qint64 offset, const char* data, qint64 length);  // all bytes or StorageError
     void truncate(qint64 size);                                    // StorageError::ReadWrite
     void flushToDisk();
+    // Cuts the file back, to undo a write that failed; false when the system refuses.
+    bool truncateTo(qint64 size);
 
     // Waits at most lockTimeoutMs(), then StorageError::LockTimeout. A file system that
     // refuses byte-range locks altogether (some shared folders) cannot keep two copies apart;
@@ -35,7 +37,8 @@ public:
     bool isLocked() const { return locked_; }
 
     // Written whole (replacing any file of that name) and flushed to disk together with its
-    // name in the folder; StorageError::ReadWrite on failure.
+    // name in the folder; StorageError::ReadWrite on failure, after which no file of that name
+    // is left.
     static void writeDurably(const QString& path, const QByteArray& bytes);
     // Removed, and the removal flushed to disk; a missing file is no error.
     static void removeDurably(const QString& path);

@@ -147,11 +147,38 @@ void RawRecordFile::writeBytes(const QByteArray& record) {
     completePendingOverwrite();
     if (position_ < 0 || position_ >= std::min(seen, count()))
         failReadWrite(QStringLiteral("no record to overwrite at index %1").arg(position_));
+    const QByteArray old = recordAt(position_);
     NativeFile::writeDurably(intentPath_, OverwriteIntent{position_, record}.toBytes());
-    // A failure from here on leaves the intent, so the overwrite is completed later.
-    writeInPlace(position_, record);
-    NativeFile::removeDurably(intentPath_);
+    try {
+        writeInPlace(position_, record);
+    } catch (const StorageError&) {
+        undoOverwrite(position_, old);
+        throw;
+    }
+    // The record is on disk: an intent that cannot be removed only repeats it at the next
+    // opening, so the save stands.
+    try {
+        NativeFile::removeDurably(intentPath_);
+    } catch (const StorageError&) {
+    }
     ++position_;
+}
+
+// The user is told that the save failed, so the old record goes back. Where even that fails
+// the intent stays, and the next opening completes the overwrite: never a torn record.
+void RawRecordFile::undoOverwrite(qint64 index, const QByteArray& old) {
+    try {
+        writeInPlace(index, old);
+        NativeFile::removeDurably(intentPath_);
+    } catch (const StorageError&) {
+    }
+}
+
+QByteArray RawRecordFile::recordAt(qint64 index) const {
+    QByteArray stored(recordSize_, Qt::Uninitialized);
+    if (file_.readAt(index * recordSize_, stored.data(), recordSize_) != recordSize_)
+        failReadWrite(QStringLiteral("no record at index %1").arg(index));
+    return stored;
 }
 
 qint64 RawRecordFile::appendBytes(const QByteArray& record) {
@@ -161,9 +188,17 @@ qint64 RawRecordFile::appendBytes(const QByteArray& record) {
     WriteLock lock(file_);
     // Counted under the lock, so two copies of the program never take the same index;
     // an incomplete trailing record was never counted and is overwritten.
-    const qint64 index = count();
-    file_.writeAt(index * recordSize_, record.constData(), recordSize_);
-    file_.flushToDisk();
+    const qint64 oldSize = file_.size();
+    const qint64 index = oldSize / recordSize_;
+    seenCount_ = index;
+    try {
+        file_.writeAt(index * recordSize_, record.constData(), recordSize_);
+        file_.flushToDisk();
+    } catch (const StorageError&) {
+        // A record the user is told was not saved must not be counted by the next opening.
+        (void)file_.truncateTo(oldSize);
+        throw;
+    }
     position_ = index + 1;
     seenCount_ = position_;
     return position_;

@@ -43,7 +43,9 @@ public:
     // Overwrites the record at position(), then advances. Only a record this handle has seen
     // (opening, count(), atEnd(), reads and appends look at the file's size) can be
     // overwritten, else StorageError::ReadWrite: at the end another copy may have appended
-    // meanwhile. New records go through appendBytes only.
+    // meanwhile. New records go through appendBytes only. After a StorageError from either
+    // the records are as they were, unless undoing failed too; an overwrite is then completed
+    // at the next opening.
     void writeBytes(const QByteArray& record);
     qint64 appendBytes(const QByteArray& record); // returns the new record's 1-based position
     // Whole records one after the other, appended all or none: when a write fails half-way the
@@ -66,6 +68,8 @@ private:
     bool bufferHolds(qint64 index) const;
     void checkSize(const QByteArray& record) const;
     void writeInPlace(qint64 index, const QByteArray& record);
+    void undoOverwrite(qint64 index, const QByteArray& old);
+    QByteArray recordAt(qint64 index) const;
     void completePendingOverwrite();
     std::optional<OverwriteIntent> readIntent() const;
     void openForReadingOnly(const QString& path);

@@ -1,5 +1,6 @@
 #include "tests/support/TestSeams.h"
 
+#include "storage/FileFaults.h"
 #include "storage/NativeFile.h"
 #include "storage/StorageNotices.h"
 #include "ui/Camera.h"
@@ -19,5 +20,6 @@ void resetSeamsForTests() {
     setClockForTests(QDateTime());
     setCameraFactoryForTests({});
     NativeFile::refuseLocksForTests(0);
+    FileFaults::disarmForTests();
     resetStorageNoticesForTests();
 }
