@@ -230,13 +230,6 @@ void NativeFile::writeAt(qint64 offset, const char* data, qint64 length) {
     }
 }
 
-void NativeFile::truncate(qint64 size) {
-    FILE_END_OF_FILE_INFO end{};
-    end.EndOfFile.QuadPart = size;
-    if (!SetFileInformationByHandle(handleOf(handle_), FileEndOfFileInfo, &end, sizeof end))
-        fail(StorageError::Kind::ReadWrite, QStringLiteral("truncate"), lastError());
-}
-
 void NativeFile::flushToDisk() {
     if (injected(FileFaults::Operation::Flush) || !FlushFileBuffers(handleOf(handle_)))
         fail(StorageError::Kind::ReadWrite, QStringLiteral("flush"), lastError());
@@ -456,15 +449,6 @@ void NativeFile::writeAt(qint64 offset, const char* data, qint64 length) {
                  written < 0 ? lastError() : QStringLiteral("nothing written"));
         done += written;
     }
-}
-
-void NativeFile::truncate(qint64 size) {
-    int result;
-    do {
-        result = ::ftruncate(fd_, off_t(size));
-    } while (result < 0 && errno == EINTR);
-    if (result != 0)
-        fail(StorageError::Kind::ReadWrite, QStringLiteral("truncate"), lastError());
 }
 
 void NativeFile::flushToDisk() {

@@ -24,7 +24,6 @@ public:
     qint64 size() const;
     qint64 readAt(qint64 offset, char* data, qint64 length) const; // bytes read; short at end
     void writeAt(qint64 offset, const char* data, qint64 length);  // all bytes or StorageError
-    void truncate(qint64 size);                                    // StorageError::ReadWrite
     void flushToDisk();
     // Cuts the file back, to undo a write that failed; false when the system refuses.
     bool truncateTo(qint64 size);

@@ -183,25 +183,7 @@ QByteArray RawRecordFile::recordAt(qint64 index) const {
 
 qint64 RawRecordFile::appendBytes(const QByteArray& record) {
     checkSize(record);
-    refuseIfReadOnly();
-    readBuffer_.clear();
-    WriteLock lock(file_);
-    // Counted under the lock, so two copies of the program never take the same index;
-    // an incomplete trailing record was never counted and is overwritten.
-    const qint64 oldSize = file_.size();
-    const qint64 index = oldSize / recordSize_;
-    seenCount_ = index;
-    try {
-        file_.writeAt(index * recordSize_, record.constData(), recordSize_);
-        file_.flushToDisk();
-    } catch (const StorageError&) {
-        // A record the user is told was not saved must not be counted by the next opening.
-        (void)file_.truncateTo(oldSize);
-        throw;
-    }
-    position_ = index + 1;
-    seenCount_ = position_;
-    return position_;
+    return appendAllBytes(record);
 }
 
 qint64 RawRecordFile::appendAllBytes(const QByteArray& records) {
@@ -210,23 +192,35 @@ qint64 RawRecordFile::appendAllBytes(const QByteArray& records) {
     refuseIfReadOnly();
     readBuffer_.clear();
     WriteLock lock(file_);
+    // Counted under the lock, so two copies of the program never take the same index;
+    // an incomplete trailing record was never counted and is written over.
     const qint64 index = count();
     const qint64 start = index * recordSize_;
-    // An incomplete trailing record is written over, so it is kept to be put back.
     QByteArray tail(file_.size() - start, Qt::Uninitialized);
     tail.truncate(file_.readAt(start, tail.data(), tail.size()));
     try {
         file_.writeAt(start, records.constData(), records.size());
         file_.flushToDisk();
     } catch (const StorageError&) {
-        file_.truncate(start);
-        file_.writeAt(start, tail.constData(), tail.size());
-        file_.flushToDisk();
+        // Records the user is told were not saved must not be counted by the next opening.
+        putBackEnd(start, tail);
         throw;
     }
     position_ = index + records.size() / recordSize_;
     seenCount_ = position_;
     return index + 1;
+}
+
+// After a failed append: the file cut back to where the append began, with the incomplete
+// record that was there put back. Best effort: the append's own error is what the user hears.
+void RawRecordFile::putBackEnd(qint64 start, const QByteArray& tail) {
+    if (!file_.truncateTo(start) || tail.isEmpty())
+        return;
+    try {
+        file_.writeAt(start, tail.constData(), tail.size());
+        file_.flushToDisk();
+    } catch (const StorageError&) {
+    }
 }
 
 void RawRecordFile::writeInPlace(qint64 index, const QByteArray& record) {

@@ -68,6 +68,7 @@ private:
     bool bufferHolds(qint64 index) const;
     void checkSize(const QByteArray& record) const;
     void writeInPlace(qint64 index, const QByteArray& record);
+    void putBackEnd(qint64 start, const QByteArray& tail);
     void undoOverwrite(qint64 index, const QByteArray& old);
     QByteArray recordAt(qint64 index) const;
     void completePendingOverwrite();
