@@ -22,6 +22,9 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 
 namespace {
 
+// What tells the panels apart from the controls among a screen's children.
+constexpr const char* panelMark = "velarnoPanel";
+
 // A box shows its text from the beginning whenever the user is not typing in it: when its text
 // is set from outside or rewritten by its leave step, and when the focus moves on.
 void showBeginningWhenNotTyping(QLineEdit* box) {
@@ -97,13 +100,22 @@ QFrame* addPanelBehind(const QString& name, const QList<QWidget*>& group, int ma
         around = around.united(control->geometry());
     QFrame* panel = addPanel(group.first()->parentWidget(), name,
                              around.adjusted(-margin, -margin, margin, margin));
-    panel->stackUnder(group.first());
+    // Below every control, not only the group's: the margin may reach a neighbouring box,
+    // which must stay whole on top of the panel.
+    for (QObject* sibling : panel->parentWidget()->children()) { // bottom to top
+        auto* control = qobject_cast<QWidget*>(sibling);
+        if (control && !control->property(panelMark).toBool()) {
+            panel->stackUnder(control);
+            break;
+        }
+    }
     return panel;
 }
 
 QFrame* addPanel(QWidget* parent, const QString& name, const QRect& where) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
+    panel->setProperty(panelMark, true);
     panel->setGeometry(where);
     panel->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: #F4F7FC; "
                                         "border: 1px solid #9DB3D6; border-radius: 6px; }")
