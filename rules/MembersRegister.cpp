@@ -19,15 +19,16 @@ struct Column {
     int printedWidth;
     int sheetWidth;
 };
-// In the order of RegisterRow.
+// In the order of RegisterRow. The printed widths fill a landscape page; a longer text goes on
+// more lines of its row.
 constexpr std::array<Column, 8> columns{{
     {u"Tessera n.", 10, 80},
     {u"Nome e cognome", 28, 200},
     {u"Nato il", 10, 80},
     {u"Luogo di nascita", 18, 150},
     {u"Codice fiscale", 16, 140},
-    {u"Residenza", 40, 300},
-    {u"Incarico", 16, 150},
+    {u"Residenza", 34, 300},
+    {u"Incarico", 22, 150},
     {u"Scadenza", 10, 80},
 }};
 
@@ -56,8 +57,20 @@ RegisterRow rowOf(QByteArrayView record) {
         fieldText(record, MemberFields::Familiari),    fieldText(record, MemberFields::DataSca)};
 }
 
-QString padded(const QString& text, int width) {
-    return text.left(width).leftJustified(width);
+// The text in lines of at most width characters, broken after a blank where one is near
+// enough; a word longer than a line is split.
+QStringList wrapped(const QString& text, int width) {
+    QStringList lines;
+    QString rest = text.trimmed();
+    while (rest.size() > width) {
+        qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), width);
+        if (cut <= 0)
+            cut = width;
+        lines << rest.left(cut).trimmed();
+        rest = rest.mid(cut).trimmed();
+    }
+    lines << rest;
+    return lines;
 }
 
 } // namespace
@@ -109,18 +122,32 @@ QString registerTitle(const std::array<QString, 5>& associationLines, const QDat
 }
 
 QStringList registerLines(const std::vector<RegisterRow>& rows) {
-    const auto lineOf = [](const QStringList& cells) {
-        QStringList shown;
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            shown << padded(cells[qsizetype(i)], columns[i].printedWidth);
-        return shown.join(QLatin1Char(' ')).trimmed();
+    const auto linesOf = [](const QStringList& cells) {
+        std::array<QStringList, columns.size()> wrappedCells;
+        qsizetype height = 1;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            wrappedCells[i] = wrapped(cells[qsizetype(i)], columns[i].printedWidth);
+            height = std::max(height, wrappedCells[i].size());
+        }
+        QStringList lines;
+        for (qsizetype at = 0; at < height; ++at) {
+            QStringList shown;
+            for (std::size_t i = 0; i < columns.size(); ++i)
+                shown << wrappedCells[i].value(at).leftJustified(columns[i].printedWidth);
+            // Only the end is trimmed: blank cells at the start keep a continued row in place.
+            QString line = shown.join(QLatin1Char(' '));
+            while (line.endsWith(QLatin1Char(' ')))
+                line.chop(1);
+            lines << line;
+        }
+        return lines;
     };
     QStringList headers;
     for (const Column& column : columns)
         headers << QString::fromUtf16(column.header);
-    QStringList lines{lineOf(headers)};
+    QStringList lines = linesOf(headers);
     for (const RegisterRow& row : rows)
-        lines << lineOf(cellsOf(row));
+        lines << linesOf(cellsOf(row));
     return lines;
 }
 

@@ -30,7 +30,8 @@ MembersRegister membersRegisterOf(const QString& archivePath, const QDate& date)
 
 // "Circolo Velarno - Via Roma 1 - Libro soci al 31/12/2026": the association's filled lines.
 QString registerTitle(const std::array<QString, 5>& associationLines, const QDate& date);
-// The printed lines: a heading, then one line per member in aligned columns.
+// The printed lines in aligned columns: a heading, then each member; a text longer than its
+// column goes on more lines of the member's row.
 QStringList registerLines(const std::vector<RegisterRow>& rows);
 
 // Libro_Soci.xls

@@ -2,6 +2,7 @@
 
 #include "members/MembersExportHelpText.h"
 #include "members/MembersHelpText.h"
+#include "members/MembersImportHelpText.h"
 #include "receipts/ReceiptsExportHelpText.h"
 #include "receipts/ReceiptsHelpText.h"
 #include "reports/IncomeSummaryHelpText.h"
@@ -185,6 +186,74 @@ GuideChapter expiryNotice() {
              QStringLiteral("Il conteggio degli abbonamenti, in basso nel menu principale."), 0},
             {QStringLiteral("elenco_scadenze"),
              QStringLiteral("L'elenco che si apre con un clic sul conteggio."), 2},
+        },
+    };
+}
+
+GuideChapter renewalAndReminder() {
+    return {
+        QStringLiteral("Rinnovo e promemoria"),
+        paragraphs({
+            u"Dagli elenchi degli abbonamenti si possono rinnovare più soci in una volta e "
+            u"scrivere loro un promemoria per e-mail. Gli elenchi si aprono con i pulsanti In "
+            u"scadenza e Scaduti della schermata Archivio soci, oppure con un clic sul "
+            u"conteggio in basso nel menu principale: le finestre Riepilogo soci con "
+            u"abbonamenti in scadenza o scaduti e Riepilogo soci con abbonamenti scaduti.",
+        }) + helpParagraphAbout(membersHelpText(), QStringLiteral("Il pulsante Rinnova")) +
+            paragraphs({
+                u"Scegliere i soci. Un clic seleziona un socio; con Ctrl e un clic se ne "
+                u"aggiungono altri uno alla volta, con Maiusc e un clic si seleziona tutto il "
+                u"tratto fino al socio cliccato, e lo stesso fanno Maiusc e le frecce dalla "
+                u"tastiera. Ctrl+A seleziona tutto l'elenco. I pulsanti Rinnova... e Promemoria "
+                u"e-mail... restano spenti finché non è selezionato almeno un socio.",
+
+                u"Il rinnovo. Rinnova... apre la finestra Importazione data: si sceglie la nuova "
+                u"scadenza sul calendario e si preme Importa. Velarno chiede conferma, ad "
+                u"esempio Rinnovare l'abbonamento dei 2 soci selezionati con la nuova scadenza "
+                u"31/03/2027?, poi scrive la data nella scheda di ogni socio selezionato e dice "
+                u"quanti abbonamenti ha rinnovato. L'elenco viene letto di nuovo: i soci "
+                u"rinnovati, non più in scadenza, ne escono. Se l'archivio non è raggiungibile "
+                u"a metà lavoro, il messaggio dice da quale socio il rinnovo si è fermato; i "
+                u"soci precedenti restano rinnovati, gli altri come erano.",
+
+                u"Il promemoria. Promemoria e-mail... apre la finestra Promemoria e-mail, con un "
+                u"oggetto e un testo già pronti che si possono cambiare a piacere. In basso sono "
+                u"elencati i soci selezionati senza un indirizzo e-mail valido nella scheda: il "
+                u"messaggio non li raggiunge, e conviene avvisarli per telefono. Apri e-mail "
+                u"apre il programma di posta del computer con un nuovo messaggio, già indirizzato "
+                u"a tutti gli altri in copia nascosta (Ccn), così che nessuno veda gli indirizzi "
+                u"degli altri soci; il messaggio si controlla e si spedisce dal programma di "
+                u"posta. Annulla chiude la finestra senza scrivere nulla.",
+            }),
+        {
+            {QStringLiteral("scadenze_selezionate"),
+             QStringLiteral("L'elenco degli abbonamenti con due soci selezionati."), 2},
+            {QStringLiteral("promemoria"), QStringLiteral("La finestra Promemoria e-mail."), 4},
+        },
+    };
+}
+
+GuideChapter membersImport() {
+    const QString help = membersImportHelpText();
+    return {
+        QStringLiteral("Importare soci da un file CSV"),
+        paragraphs({
+            u"Chi tiene già l'elenco dei soci in un foglio di calcolo non deve ricopiarlo a "
+            u"mano: nella schermata Archivio soci il pulsante Importa... apre la finestra "
+            u"Importa soci, che aggiunge all'archivio i soci di un file CSV.",
+        }) + help +
+            paragraphs({
+                u"Se qualcosa non va. Un file con le lettere accentate sbagliate nell'anteprima "
+                u"è stato letto con la codifica sbagliata: basta sceglierne un'altra. Una riga "
+                u"scartata si corregge nel foglio di calcolo, e si importa di nuovo un file che "
+                u"contiene soltanto le righe corrette: le righe già importate, importate una "
+                u"seconda volta, darebbero due schede per lo stesso socio.",
+            }),
+        {
+            {QStringLiteral("importa_soci"),
+             QStringLiteral("La finestra Importa soci con un file CSV scelto."), 3},
+            {QStringLiteral("importa_soci_esito"),
+             QStringLiteral("La stessa finestra dopo l'importazione, con le righe scartate."), 5},
         },
     };
 }
@@ -414,7 +483,9 @@ QList<GuideChapter> guideChapters() {
          {{QStringLiteral("esporta_soci"),
            QStringLiteral("La finestra di esportazione dell'archivio soci."), 0}}},
         expiryNotice(),
+        renewalAndReminder(),
         membersRegister(),
+        membersImport(),
         {receiptsHelpTitle(),
          receiptsHelpText(),
          {{QStringLiteral("menu_ricevute"), QStringLiteral("Il menu delle ricevute."), 0},

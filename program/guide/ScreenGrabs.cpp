@@ -1,6 +1,7 @@
 #include "program/guide/ScreenGrabs.h"
 
 #include "members/TfrmAnagrafica.h"
+#include "members/TfrmImportaSoci.h"
 #include "members/TfrmLibroSoci.h"
 #include "program/ProgramScreens.h"
 #include "receipts/TfrmLogo.h"
@@ -14,6 +15,7 @@
 #include "storage/RecordFile.h"
 #include "ui/Clock.h"
 #include "ui/DialogRunner.h"
+#include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/PrintPreview.h"
 #include "ui/Report.h"
@@ -22,11 +24,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSaveFile>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -48,20 +54,21 @@ struct SampleMember {
     const char16_t* province;
     const char16_t* expiry;
     const char16_t* role;
+    const char16_t* email;
 };
 
 // On the guide's date, 16/03/2026, Bianchi is inside his notice and Ferrari has expired.
 const SampleMember kMembers[] = {
     {u"Rossi Maria", u"101", u"14/05/1968", u"La Spezia", u"Via Mazzini, 8", u"Lerici", u"SP",
-     u"31/12/2026", u"Presidente"},
+     u"31/12/2026", u"Presidente", u"maria.rossi@example.it"},
     {u"Bianchi Giovanni", u"102", u"02/11/1975", u"Genova", u"Via Chiodo, 21", u"La Spezia", u"SP",
-     u"31/03/2026", u"Segretario"},
+     u"31/03/2026", u"Segretario", u"g.bianchi@example.it"},
     {u"Esposito Chiara", u"103", u"23/07/1990", u"Napoli", u"Piazza Matteotti, 3", u"Sarzana",
-     u"SP", u"30/06/2026", u"Istruttrice di vela"},
+     u"SP", u"30/06/2026", u"Istruttrice di vela", u"chiara.esposito@example.it"},
     {u"Ferrari Luca", u"104", u"09/01/1982", u"Sarzana", u"Via Biaggini, 45", u"Lerici", u"SP",
-     u"28/02/2026", u"Socio"},
+     u"28/02/2026", u"Socio", u""},
     {u"Colombo Giulia", u"105", u"30/09/1998", u"Milano", u"Via Capellini, 16", u"Portovenere",
-     u"SP", u"31/12/2026", u"Socia"},
+     u"SP", u"31/12/2026", u"Socia", u"giulia.colombo@example.it"},
 };
 
 struct SampleReceipt {
@@ -97,6 +104,29 @@ const SampleReceipt kLastYearReceipts[] = {
 const char16_t* const kAssociation[] = {u"Circolo Velico Golfo dei Poeti", u"Via del Porto, 12",
                                         u"19032 Lerici (SP)", u"C.F. 91012345678"};
 
+// A list of new members as a spreadsheet saves it, semicolons and Windows-1252; Conti's expiry
+// is a day that does not exist, so the import refuses that row.
+const char kNewMembersCsv[] =
+    "Cognome e nome;Luogo di nascita;Citt\xE0;Quota;Scadenza;E-mail\r\n"
+    "Martini Niccol\xF2;Forl\xEC;Lerici;120;31/12/2026;n.martini@example.it\r\n"
+    "Galli Bianca;Cant\xF9;Sarzana;120;31/12/2026;\r\n"
+    "Conti Andrea;La Spezia;Lerici;120;31/02/2026;a.conti@example.it\r\n"
+    "De Luca Sofia;Carrara;Ameglia;60;30/06/2026;sofia.deluca@example.it\r\n";
+
+// Outside the sample folder, whose name changes from run to run: the window shows the path.
+QString newMembersCsvPath() {
+    return QDir::tempPath() + QStringLiteral("/Velarno/Nuovi soci.csv");
+}
+
+// Replaced whole, as two builds may write it at once.
+void writeNewMembersCsv() {
+    QDir().mkpath(QFileInfo(newMembersCsvPath()).path());
+    QSaveFile file(newMembersCsvPath());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(kNewMembersCsv, qint64(sizeof kNewMembersCsv) - 1) < 0 || !file.commit())
+        throw std::runtime_error("the sample CSV file cannot be written");
+}
+
 void writeMembers() {
     RecordFile<MemberRecord> archive;
     archive.openOrCreate(membersArchivePath());
@@ -111,6 +141,7 @@ void writeMembers() {
         member.Citta = QString::fromUtf16(sample.city);
         member.Prov = QString::fromUtf16(sample.province);
         member.Familiari = QString::fromUtf16(sample.role);
+        member.Email = QString::fromUtf16(sample.email);
         member.DataSca = QString::fromUtf16(sample.expiry);
         member.Preavviso = QStringLiteral("30");
         archive.append(member);
@@ -166,10 +197,11 @@ void click(const QWidget* screen, const QString& button) {
     controlOf<QAbstractButton>(screen, button)->click();
 }
 
-void pressKey(QWidget* widget, Qt::Key key, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void pressKey(QWidget* widget, Qt::Key key, const QString& text = {},
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(widget, &release);
 }
 
@@ -291,6 +323,17 @@ public:
         requireGrabbed(name);
     }
 
+    // The action's question answered Yes and its closing information taken as read.
+    template <class Action> void answeringYes(Action action) {
+        setMessageHandlerForTests([this](MessageKind kind, const QString& text) {
+            if (kind != MessageKind::Question && kind != MessageKind::Information)
+                unexpectedMessage_ = text;
+            return true;
+        });
+        action();
+        setMessageHandlerForTests(stopOnMessages());
+    }
+
 private:
     MessageHandler stopOnMessages() {
         return [this](MessageKind, const QString& text) {
@@ -352,6 +395,23 @@ void grabExpiryNotice(Grabber& grabber) {
     grabber.grabDialog(QStringLiteral("elenco_scadenze"), [&] { clickWithMouse(notice); });
 }
 
+// The same list with its two members chosen by Ctrl+A, then the reminder window for them.
+void grabRenewalAndReminder(Grabber& grabber) {
+    PersistentScreen& menu = grabber.screen(Screen::Avvio);
+    const QString chosen = QStringLiteral("scadenze_selezionate");
+    grabber.grabDialog(
+        chosen, [&] { clickWithMouse(controlOf<QWidget>(&menu, QStringLiteral("lblScadenze"))); },
+        [&](QDialog& list) {
+            auto* lines = controlOf<QWidget>(&list, QStringLiteral("lstRecords"));
+            lines->setFocus();
+            pressKey(lines, Qt::Key_A, QStringLiteral("a"), Qt::ControlModifier);
+            settle();
+            grabber.grab(chosen, list);
+            grabber.grabDialog(QStringLiteral("promemoria"),
+                               [&] { click(&list, QStringLiteral("btnPromemoria")); });
+        });
+}
+
 // The backup copies are reached from the information window of the main menu.
 void grabBackups(Grabber& grabber) {
     PersistentScreen& menu = grabber.screen(Screen::Avvio);
@@ -381,6 +441,31 @@ void grabMembers(Grabber& grabber) {
                          printout ? printedPageTop(*printout) : QImage());
         });
     grabber.moveTo(Screen::Avvio, Screen::Anagrafica);
+}
+
+// The import window with the sample CSV file chosen, then after its rows were imported. Last of
+// the grabs, as the import adds members to the archive.
+void grabImport(Grabber& grabber, Screen from) {
+    grabber.moveTo(Screen::Anagrafica, from);
+    PersistentScreen& members = grabber.screen(Screen::Anagrafica);
+    setUserRequestHandlerForTests([](const UserRequest& request) -> std::optional<QString> {
+        if (request.kind != UserRequest::Kind::OpenFile)
+            return std::nullopt;
+        return newMembersCsvPath();
+    });
+    const QString chosen = QStringLiteral("importa_soci");
+    grabber.grabDialog(
+        chosen, [&] { click(&members, QStringLiteral("btnImportaSoci")); },
+        [&](QDialog& dialog) {
+            auto& window = dynamic_cast<TfrmImportaSoci&>(dialog);
+            window.btnScegli->click();
+            settle();
+            grabber.grab(chosen, window);
+            grabber.answeringYes([&] { window.btnImporta->click(); });
+            settle();
+            grabber.grab(QStringLiteral("importa_soci_esito"), window);
+        });
+    setUserRequestHandlerForTests({});
 }
 
 void grabReceipts(Grabber& grabber) {
@@ -456,6 +541,7 @@ void writeSampleAssociation(const QString& folder) {
     setProgramFolderForTests(folder);
     // The copies that the program made on closing, at three moments of the club's year.
     writeMembers();
+    writeNewMembersCsv();
     writeAssociationLines();
     writeReceipts(kLastYear, kLastYearReceipts, 0);
     backUpOn(kLastYear, 12, 30, QTime(18, 42, 5));
@@ -473,11 +559,13 @@ QHash<QString, QImage> grabScreens(const QString& sampleFolder) {
         Grabber grabber(pictures);
         grabLoginAndMenu(grabber);
         grabExpiryNotice(grabber);
+        grabRenewalAndReminder(grabber);
         grabBackups(grabber);
         grabMembers(grabber);
         grabReceipts(grabber);
         grabNumberingCheck(grabber);
         grabIncome(grabber);
+        grabImport(grabber, Screen::MenuRiepLavoro);
     }
     setClockForTests(QDateTime());
     setProgramFolderForTests(QString());

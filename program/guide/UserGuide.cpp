@@ -11,6 +11,7 @@
 #include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QUrl>
 #include <stdexcept>
 
@@ -24,7 +25,7 @@ constexpr qreal kBottomMargin = 26;
 constexpr qreal kFooterTop = 12; // from the bottom edge of the page
 constexpr qreal kFooterHeight = 6;
 constexpr int kPictureSide = 768; // pixels: about 500 dpi for the title page's emblem
-constexpr int kMaxLayoutPasses = 4;
+constexpr int kMaxLayoutPasses = 8;
 constexpr int kTextWidth = 627;      // CSS pixels between the margins of an A4 page
 constexpr qreal kScreenScale = 0.55; // a screen's pixel as a CSS pixel of the page
 const QColor kFooterColour(0x5A, 0x6B, 0x7B);
@@ -76,27 +77,40 @@ QString tableOfContentsHtml(const QList<GuideChapter>& chapters, const QList<int
     return rows;
 }
 
-QString chaptersHtml(const QList<GuideChapter>& chapters, const ScreenPictures& screens) {
+QString chaptersHtml(const QList<GuideChapter>& chapters, const ScreenPictures& screens,
+                     const QSet<QString>& picturesOnNewPage) {
     QString html;
     for (int i = 0; i < chapters.size(); ++i) {
         html += QStringLiteral("<h1><a name=\"%1\">%2</a></h1>\n")
                     .arg(chapterAnchor(i), chapters[i].title.toHtmlEscaped());
-        html += chapterBodyHtml(chapters[i], screens);
+        html += chapterBodyHtml(chapters[i], screens, picturesOnNewPage);
     }
     return html;
 }
 
 // Small windows keep a size close to the screen's; large ones fill the width of the text.
-QString pictureHtml(const GuidePicture& picture, const QImage& image) {
+QString pictureHtml(const GuidePicture& picture, const QImage& image, bool onNewPage) {
     const int width = qMin(kTextWidth, qRound(image.width() * kScreenScale));
     const int height = qRound(qreal(image.height()) * width / image.width());
-    return QStringLiteral("<p class=\"schermata\" align=\"center\">"
+    return QStringLiteral("<p class=\"schermata\" align=\"center\"%5>"
                           "<img src=\"schermata:%1\" width=\"%2\" height=\"%3\"></p>\n"
                           "<p class=\"didascalia\" align=\"center\">%4</p>\n")
         .arg(picture.name.toHtmlEscaped())
         .arg(width)
         .arg(height)
-        .arg(picture.caption.toHtmlEscaped());
+        .arg(picture.caption.toHtmlEscaped(),
+             onNewPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString());
+}
+
+// The grabbed screen that the block shows, if any.
+QString screenOfBlock(const QTextBlock& block) {
+    const QString scheme = QStringLiteral("schermata:");
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+        const QTextCharFormat format = fragment.fragment().charFormat();
+        if (format.isImageFormat() && format.toImageFormat().name().startsWith(scheme))
+            return format.toImageFormat().name().mid(scheme.size());
+    }
+    return {};
 }
 
 // The chapter whose heading the block is, or -1.
@@ -153,7 +167,8 @@ QString helpTextHtml(const QString& helpText) {
     return html;
 }
 
-QString chapterBodyHtml(const GuideChapter& chapter, const ScreenPictures& screens) {
+QString chapterBodyHtml(const GuideChapter& chapter, const ScreenPictures& screens,
+                        const QSet<QString>& picturesOnNewPage) {
     const QStringList paragraphs =
         helpTextHtml(chapter.text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const GuidePicture& picture : chapter.pictures) {
@@ -171,7 +186,7 @@ QString chapterBodyHtml(const GuideChapter& chapter, const ScreenPictures& scree
             if (image == screens.cend() || image->isNull())
                 throw std::invalid_argument("no picture of the screen " +
                                             picture.name.toStdString());
-            html += pictureHtml(picture, *image);
+            html += pictureHtml(picture, *image, picturesOnNewPage.contains(picture.name));
         }
     }
     return html;
@@ -187,16 +202,19 @@ UserGuide::UserGuide(const QString& templateHtml, const QList<GuideChapter>& cha
     document_.setPageSize(QSizeF(writer_.width(), writer_.height()));
 
     // The table of contents shows pages known only once the chapters are laid out; its own
-    // length does not depend on them, so the second pass normally settles.
+    // length does not depend on them, so the second pass normally settles. A picture whose
+    // caption would open the next page goes over to that page with it, which moves what follows.
     QList<int> pages(chapters_.size(), 0);
     for (int pass = 1;; ++pass) {
         layOut(pages);
         const QList<int> laidOut = pagesOfChapters();
-        if (laidOut == pages)
+        const QSet<QString> apart = picturesApartFromCaptions();
+        if (laidOut == pages && apart.isEmpty())
             break;
         if (pass == kMaxLayoutPasses)
-            throw std::runtime_error("the pages of the table of contents do not settle");
+            throw std::runtime_error("the pages of the guide do not settle");
         pages = laidOut;
+        picturesOnNewPage_ += apart;
     }
     chapterPages_ = pages;
     writer_.setTitle(document_.metaInformation(QTextDocument::DocumentTitle));
@@ -206,7 +224,8 @@ UserGuide::UserGuide(const QString& templateHtml, const QList<GuideChapter>& cha
 void UserGuide::layOut(const QList<int>& pages) {
     document_.setHtml(fillTemplate(
         templateHtml_, {{QStringLiteral("indice"), tableOfContentsHtml(chapters_, pages)},
-                        {QStringLiteral("capitoli"), chaptersHtml(chapters_, document_.screens)}}));
+                        {QStringLiteral("capitoli"),
+                         chaptersHtml(chapters_, document_.screens, picturesOnNewPage_)}}));
     QTextFrameFormat page = document_.rootFrame()->frameFormat();
     page.setLeftMargin(cssPixels(kLeftMargin));
     page.setTopMargin(cssPixels(kTopMargin));
@@ -226,6 +245,28 @@ QList<int> UserGuide::pagesOfChapters() const {
         }
     }
     return pages;
+}
+
+QSet<QString> UserGuide::picturesApartFromCaptions() const {
+    const qreal pageHeight = document_.pageSize().height();
+    // A line that does not fit is moved down inside its block, so each line tells its own page.
+    const auto pageOfLine = [&](const QTextBlock& block, int line) {
+        document_.documentLayout()->blockBoundingRect(block); // lays the block out
+        const QTextLine shown = block.layout()->lineAt(line);
+        return int((block.layout()->position().y() + shown.y() + shown.height() / 2) / pageHeight);
+    };
+    QSet<QString> apart;
+    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+        const QString screen = screenOfBlock(block);
+        const QTextBlock caption = block.next();
+        if (screen.isEmpty() || !caption.isValid())
+            continue;
+        document_.documentLayout()->blockBoundingRect(caption);
+        const int lastLine = caption.layout()->lineCount() - 1;
+        if (lastLine >= 0 && pageOfLine(block, 0) != pageOfLine(caption, lastLine))
+            apart.insert(screen);
+    }
+    return apart;
 }
 
 void UserGuide::print() {

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QHash>
 #include <QImage>
+#include <QSet>
 #include <QTextDocument>
 
 class QPainter;
@@ -42,6 +43,7 @@ public:
 private:
     void layOut(const QList<int>& pages);
     QList<int> pagesOfChapters() const;
+    QSet<QString> picturesApartFromCaptions() const;
     void paintPage(QPainter& painter, int page);
     void paintFooter(QPainter& painter, int page) const;
 
@@ -50,13 +52,16 @@ private:
     QPdfWriter& writer_;
     GuideTextDocument document_;
     QList<int> chapterPages_;
+    QSet<QString> picturesOnNewPage_;
 };
 
 // A help text as HTML paragraphs that show it literally.
 QString helpTextHtml(const QString& helpText);
 
-// A chapter's paragraphs with its pictures, each scaled to the page and captioned.
-QString chapterBodyHtml(const GuideChapter& chapter, const ScreenPictures& screens);
+// A chapter's paragraphs with its pictures, each scaled to the page and captioned; the named
+// pictures start a new page.
+QString chapterBodyHtml(const GuideChapter& chapter, const ScreenPictures& screens,
+                        const QSet<QString>& picturesOnNewPage = {});
 
 // Writes the guide as a PDF file, replacing any older one only once the new one is complete.
 // Throws std::exception on failure.

@@ -123,6 +123,40 @@ private Q_SLOTS:
         QVERIFY(!text.find(u"Tessera n."_qs).isEmpty());
     }
 
+    // The longest name and role the card holds are printed whole, on more lines of the row
+    // within their columns.
+    void longestNameAndRoleArePrintedWhole() {
+        const auto filledTo = [](const QString& words, int capacity) {
+            QString text = words;
+            while (text.size() + 1 + words.size() <= capacity)
+                text += QLatin1Char(' ') + words;
+            return text.leftJustified(capacity, QLatin1Char('x'));
+        };
+        MemberRecord longest = member(u"11"_qs, filledTo(u"Anna Maria"_qs, 50), QString());
+        longest.Familiari = filledTo(u"Istruttrice di vela"_qs, 250);
+        QVERIFY(QFile::remove(membersArchivePath()));
+        writeArchive({longest});
+        runRegister(QString(), [](TfrmLibroSoci& window) { window.btnStampa->click(); });
+        const QStringList printouts = capturedPrintoutsForTests();
+        QCOMPARE(printouts.size(), 1);
+        const PdfText text = readPdfText(printouts.first());
+        // The words printed between the left edges of a heading and of the next one.
+        const auto column = [&](const QString& heading, const QString& next) {
+            const qreal left = text.find(heading).first().box.left() - 0.5;
+            const qreal right = text.find(next).first().box.left() - 0.5;
+            QStringList words;
+            for (const QList<PdfWord>& line : text.lines())
+                for (const PdfWord& word : line)
+                    if (word.box.left() >= left && word.box.right() <= right)
+                        words << word.text;
+            return words;
+        };
+        QCOMPARE(column(u"Nome e cognome"_qs, u"Nato il"_qs).join(QLatin1Char(' ')),
+                 u"Nome e cognome "_qs + longest.Dipendente);
+        QCOMPARE(column(u"Incarico"_qs, u"Scadenza"_qs).join(QLatin1Char(' ')),
+                 u"Incarico "_qs + longest.Familiari);
+    }
+
     void exportWritesTheSameRows() {
         t.questionAnswer = false;
         runRegister(QString(), [](TfrmLibroSoci& window) { window.btnEsporta->click(); });

@@ -192,8 +192,11 @@ private Q_SLOTS:
     }
 
     void chaptersHoldTheWholeHelpTexts() {
-        // pdftotext joins a word hyphenated at a line end ("e-" "mail" gives "email").
-        const auto withoutHyphens = [](QString text) { return text.remove(QLatin1Char('-')); };
+        // pdftotext joins a word hyphenated at a line end ("e-" "mail" gives "email"), and
+        // parts a date pattern broken after a slash ("gg/mm/" "aaaa" gives "gg/mm/ aaaa").
+        const auto withoutHyphens = [](QString text) {
+            return text.remove(QLatin1Char('-')).replace(QStringLiteral("/ "), QStringLiteral("/"));
+        };
         const QString text = withoutHyphens(chaptersText());
         for (const GuideChapter& chapter : guideChapters()) {
             for (const QString& paragraph : paragraphsOf(chapter.text))
@@ -261,6 +264,25 @@ private Q_SLOTS:
                 QCOMPARE(inChapter[k], grabbed.size());
             }
         }
+    }
+
+    // A caption never opens a page apart from its picture.
+    void captionsShareThePageOfTheirPicture() {
+        const int firstChapterPage = chapterStartPages().first();
+        QList<int> pages;
+        for (const PdfPicture& picture : pdfPictures()) {
+            if (picture.page >= firstChapterPage)
+                pages.append(picture.page);
+        }
+        QStringList captions;
+        for (const GuideChapter& chapter : guideChapters()) {
+            for (const GuidePicture& picture : chapter.pictures)
+                captions.append(picture.caption);
+        }
+        QCOMPARE(pages.size(), captions.size());
+        for (int i = 0; i < captions.size(); ++i)
+            QVERIFY2(pageText(pages[i]).simplified().contains(captions[i]),
+                     qPrintable(captions[i]));
     }
 
     // The saved grabs are what the current screens look like: grabbed again here, on a sample
