@@ -137,6 +137,9 @@ void TfrmImportaSoci::buildOutcome() {
     lstScartate->setObjectName(QStringLiteral("lstScartate"));
     lstScartate->setGeometry(460, 396, 420, 190);
     lstScartate->setFont(smallText());
+    // A reason reads whole, on as many lines as it needs.
+    lstScartate->setWordWrap(true);
+    lstScartate->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int buttonsTop = 598;
     btnImporta = addButton(this, QStringLiteral("btnImporta"), QStringLiteral("Importa"),
                            QRect(margin, buttonsTop, 150, 36));
